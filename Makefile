@@ -1,0 +1,33 @@
+# Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
+# `make bench`, `make format`.
+JOBS ?= $(shell nproc)
+TEST_BUILD ?= build/asan
+RELEASE_BUILD ?= build/release
+
+.PHONY: test release demo bench format format-check clean
+
+test:
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON
+	cmake --build $(TEST_BUILD) -j$(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+release:
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
+	  -DVANTREL_BUILD_TESTS=OFF
+	cmake --build $(RELEASE_BUILD) -j$(JOBS)
+
+demo: release
+	$(RELEASE_BUILD)/examples/demo out/demo
+
+bench: release
+	@for b in $(RELEASE_BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+clean:
+	rm -rf build out

@@ -1,0 +1,16 @@
+# Compiler settings shared by the project's own targets (never forced on consumers).
+
+if(VANTREL_SANITIZE)
+  set(VANTREL_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all
+                              -fno-omit-frame-pointer)
+  add_compile_options(${VANTREL_SANITIZER_FLAGS})
+  add_link_options(${VANTREL_SANITIZER_FLAGS})
+endif()
+
+# Warnings for a target of the project; errors too when VANTREL_WERROR is on.
+function(vantrel_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(VANTREL_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

@@ -1,0 +1,15 @@
+// The whole public interface of the control library.
+#pragma once
+
+#include <vantrel/Axis.h>
+#include <vantrel/AxisDesign.h>
+#include <vantrel/AxisFormat.h>
+#include <vantrel/Colors.h>
+#include <vantrel/DoubleArray.h>
+#include <vantrel/Enums.h>
+#include <vantrel/Error.h>
+#include <vantrel/GraphBounds.h>
+#include <vantrel/Records.h>
+#include <vantrel/Ref.h>
+#include <vantrel/Rounding.h>
+#include <vantrel/Variant.h>

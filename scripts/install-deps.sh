@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, tests, demo and benchmarks need.
+# Idempotent: only packages that are missing are installed.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  pkg-config
+  clang-format
+  googletest
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  libfreetype-dev
+  libfontconfig-dev
+  fonts-dejavu-core
+  libpng-dev
+  nlohmann-json3-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y --no-install-recommends "${missing[@]}"

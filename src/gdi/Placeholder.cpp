@@ -1,0 +1,1 @@
+// Removed once the graphics device interface has sources of its own.
