@@ -93,6 +93,65 @@ enum : int32_t {
 // Background modes (SetBkMode).
 enum : int32_t { TRANSPARENT = 1, OPAQUE = 2 };
 
+// The mix of one binary raster operation with one pen colour, in the form
+// dest' = (dest & andMask) ^ xorMask, bitwise on the 24-bit colour (the top byte stays 0).
+// An unknown raster operation leaves the destination unchanged.
+struct Rop2Mix {
+    uint32_t andMask = 0x00FFFFFFu;
+    uint32_t xorMask = 0;
+
+    constexpr uint32_t Apply(uint32_t dest) const { return (dest & andMask) ^ xorMask; }
+};
+
+constexpr Rop2Mix MixForRop2(int32_t rop2, uint32_t pen)
+{
+    constexpr uint32_t all = 0x00FFFFFFu;
+    const uint32_t p = pen & all;
+    const uint32_t np = ~pen & all;
+    switch (rop2) {
+    case R2_BLACK:
+        return { 0, 0 };
+    case R2_NOTMERGEPEN:
+        return { np, np };
+    case R2_MASKNOTPEN:
+        return { np, 0 };
+    case R2_NOTCOPYPEN:
+        return { 0, np };
+    case R2_MASKPENNOT:
+        return { p, p };
+    case R2_NOT:
+        return { all, all };
+    case R2_XORPEN:
+        return { all, p };
+    case R2_NOTMASKPEN:
+        return { p, all };
+    case R2_MASKPEN:
+        return { p, 0 };
+    case R2_NOTXORPEN:
+        return { all, np };
+    case R2_NOP:
+        return { all, 0 };
+    case R2_MERGENOTPEN:
+        return { p, np };
+    case R2_COPYPEN:
+        return { 0, p };
+    case R2_MERGEPENNOT:
+        return { np, all };
+    case R2_MERGEPEN:
+        return { np, p };
+    case R2_WHITE:
+        return { 0, all };
+    default:
+        return { all, 0 };
+    }
+}
+
+// One raster operation applied to one pixel: the formula every drawing call uses.
+constexpr uint32_t ApplyRop2(int32_t rop2, uint32_t dest, uint32_t pen)
+{
+    return MixForRop2(rop2, pen).Apply(dest);
+}
+
 // Raster operation of BitBlt: only a plain copy is supported.
 constexpr uint32_t SRCCOPY = 0x00CC0020u;
 
@@ -106,15 +165,22 @@ enum ObjectKind : int32_t {
     OBJ_MEMDC = 10,
 };
 
-// Device contexts and bitmaps.
+// Device contexts and bitmaps. A fresh DC holds a stock 1x1 bitmap until one is selected; a
+// bitmap can be selected into one DC at a time.
 HDC CreateCompatibleDC(HDC hdc); // hdc is ignored (0 allowed): every DC is a memory DC.
 BOOL DeleteDC(HDC hdc);
-// A top-down 32-bit bitmap, every pixel 0 (black).
+// A top-down 32-bit bitmap, every pixel 0 (black). 0 for a size below 1 or too large to hold.
 HBITMAP CreateBitmap32(int32_t width, int32_t height);
+BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size);
 BOOL BitBlt(HDC hdcDest, int32_t x, int32_t y, int32_t cx, int32_t cy, HDC hdcSrc, int32_t x1,
     int32_t y1, uint32_t rop);
 
-// Objects.
+// Objects. Colours given to CreatePen, CreateSolidBrush, SetTextColor, SetBkColor and SetPixel
+// are plain RGB: like the platform's 32-bit device, they keep only the low 24 bits, so a system
+// colour (top bit set) must go through TranslateColor first. Deleting a pen, brush or bitmap
+// that is selected into a DC fails (FALSE) and leaves it alive; stock objects are never deleted.
+// CreatePen keeps only the low 4 bits of the style; 7-15 give a solid pen; the width is stored as
+// its absolute value; PS_NULL gives the stock NULL_PEN.
 HPEN CreatePen(int32_t iStyle, int32_t cWidth, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 HGDIOBJ GetStockObject(int32_t i);
@@ -138,7 +204,8 @@ BOOL GetCurrentPositionEx(HDC hdc, POINT* lppt);
 BOOL SetClipRect(HDC hdc, const RECT* rect);
 BOOL ResetClip(HDC hdc);
 
-// Drawing.
+// Drawing. Pens, brush interiors and SetPixel combine with the destination through the ROP2;
+// FillRect and BitBlt copy. SetPixel returns CLR_INVALID for a point outside the bitmap or clip.
 BOOL LineTo(HDC hdc, int32_t x, int32_t y);
 BOOL Rectangle(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom);
 BOOL Ellipse(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom);
@@ -155,6 +222,7 @@ COLORREF TranslateColor(uint32_t oleColor);
 
 // For hosts and tests that audit object lifetimes: pens, brushes, fonts, bitmaps or DCs alive,
 // stock objects excluded.
+// OBJ_DC and OBJ_MEMDC both count device contexts; 0 counts every kind.
 int32_t LiveObjectCount(int32_t kind);
 
 // Direct access for bulk rasterisation (the plotting library). Pixels are COLORREF values

@@ -1,1 +1,0 @@
-// Removed once the graphics device interface has sources of its own.
