@@ -3,7 +3,10 @@
 
 #include <vantrel/Axis.h>
 #include <vantrel/AxisDesign.h>
+#include <vantrel/AxisDesign_Linear.h>
+#include <vantrel/AxisDesign_Logarithmic.h>
 #include <vantrel/AxisFormat.h>
+#include <vantrel/AxisModule.h>
 #include <vantrel/Colors.h>
 #include <vantrel/DoubleArray.h>
 #include <vantrel/Enums.h>
