@@ -1,0 +1,304 @@
+// Column aggregation of polylines for one-pixel solid pens in idempotent draw modes.
+//
+// Why it is exact. Cut the polyline into runs of consecutive drawable points with the same pixel
+// column c. Inside a run every segment is vertical and paints its rows from its start up to, not
+// including, its end; together they paint every row between the run's lowest and highest row,
+// except perhaps the run's last row when nothing leaves it. If another point follows, the segment
+// to it (the connector) starts at the last row and paints it. So a run with a follower paints
+// exactly the span [lowest, highest] of column c plus the connector, which is drawn as the plain
+// path draws it. A run ending at a break or at the end is replayed point by point. Painting a
+// pixel more than once does not matter in an idempotent draw mode.
+#include "krevo/ColumnPlot.h"
+
+#include "krevo/ThinLine.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace krevo {
+namespace {
+
+// Lowest and highest of the values and whether any is NaN, in one pass.
+struct ValueStats {
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -std::numeric_limits<double>::infinity();
+    bool anyNaN = false;
+};
+
+ValueStats StatsOf(const double* values, int64_t count)
+{
+    ValueStats stats;
+    int64_t i = 0;
+#if defined(__SSE2__)
+    __m128d low0 = _mm_set1_pd(stats.lowest);
+    __m128d low1 = low0;
+    __m128d high0 = _mm_set1_pd(stats.highest);
+    __m128d high1 = high0;
+    __m128d nan0 = _mm_setzero_pd();
+    __m128d nan1 = nan0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128d a = _mm_loadu_pd(values + i);
+        const __m128d b = _mm_loadu_pd(values + i + 2);
+        low0 = _mm_min_pd(low0, a);
+        low1 = _mm_min_pd(low1, b);
+        high0 = _mm_max_pd(high0, a);
+        high1 = _mm_max_pd(high1, b);
+        nan0 = _mm_or_pd(nan0, _mm_cmpunord_pd(a, a));
+        nan1 = _mm_or_pd(nan1, _mm_cmpunord_pd(b, b));
+    }
+    alignas(16) double low[2];
+    alignas(16) double high[2];
+    _mm_store_pd(low, _mm_min_pd(low0, low1));
+    _mm_store_pd(high, _mm_max_pd(high0, high1));
+    stats.lowest = std::min(low[0], low[1]);
+    stats.highest = std::max(high[0], high[1]);
+    stats.anyNaN = _mm_movemask_pd(_mm_or_pd(nan0, nan1)) != 0;
+#endif
+    for (; i < count; ++i) {
+        const double v = values[i];
+        stats.lowest = v < stats.lowest ? v : stats.lowest;
+        stats.highest = v > stats.highest ? v : stats.highest;
+        stats.anyNaN = stats.anyNaN || std::isnan(v);
+    }
+    return stats;
+}
+
+// The drawable doubles mapping to one pixel column: [lowest, highest], both finite.
+struct ValueBounds {
+    double lowest;
+    double highest;
+};
+
+// Doubles ordered as integers: negative values below positive ones, -0 equal to +0.
+int64_t OrderKey(double value)
+{
+    const int64_t bits = std::bit_cast<int64_t>(value);
+    return bits >= 0 ? bits : -(bits & std::numeric_limits<int64_t>::max());
+}
+
+double FromOrderKey(int64_t key)
+{
+    return key >= 0 ? std::bit_cast<double>(key)
+                    : std::bit_cast<double>(-key | std::numeric_limits<int64_t>::min());
+}
+
+// Every x from `value` towards `limit` (inclusive) that maps to column c, as a key range end.
+// The set of x mapping to c is an interval because the mapping is monotone.
+int64_t FarthestInColumn(const Series& series, double value, double limit, int32_t column)
+{
+    auto inColumn = [&](int64_t key) {
+        const double px = FromOrderKey(key) * series.xConv + series.xOffset;
+        return DrawablePixel(px) && PixelOf(px) == column;
+    };
+    int64_t inside = OrderKey(value);
+    int64_t outside = OrderKey(limit);
+    if (inColumn(outside))
+        return outside;
+    // Bisection on keys, with "inside" always in the column and "outside" never. Keys span more
+    // than half the 64-bit range, hence std::midpoint.
+    for (;;) {
+        const int64_t mid = std::midpoint(inside, outside);
+        if (mid == inside || mid == outside)
+            return inside;
+        if (inColumn(mid))
+            inside = mid;
+        else
+            outside = mid;
+    }
+}
+
+ValueBounds ColumnBounds(const Series& series, double value, int32_t column)
+{
+    const double most = std::numeric_limits<double>::max();
+    const double a = FromOrderKey(FarthestInColumn(series, value, -most, column));
+    const double b = FromOrderKey(FarthestInColumn(series, value, most, column));
+    return ValueBounds { std::min(a, b), std::max(a, b) };
+}
+
+class ColumnAggregator {
+public:
+    ColumnAggregator(const Target& target, const Series& series)
+        : target_(target)
+        , series_(series)
+    {
+    }
+
+    // Point k in its turn.
+    void AddPoint(int64_t k)
+    {
+        Point p;
+        if (!series_.PixelAt(k, &p)) {
+            CloseAtBreak();
+            return;
+        }
+        AddRun(p.x, p.y, p.y, p.y, p.y, k, k + 1);
+    }
+
+    // Points [kBegin, kEnd), all in column x, values finite: the run statistics at once, or
+    // point by point when some row is not drawable.
+    void AddColumn(int32_t x, int64_t kBegin, int64_t kEnd)
+    {
+        const ValueStats stats = StatsOf(series_.y + kBegin, kEnd - kBegin);
+        const double a = series_.PixelYOf(stats.lowest);
+        const double b = series_.PixelYOf(stats.highest);
+        if (stats.anyNaN || !DrawablePixel(a) || !DrawablePixel(b)) {
+            for (int64_t k = kBegin; k < kEnd; ++k)
+                AddPoint(k);
+            return;
+        }
+        // Rows are monotone in the values, so the rows of the extremes bound every row.
+        const int32_t first = PixelOf(series_.PixelY(kBegin));
+        const int32_t last = PixelOf(series_.PixelY(kEnd - 1));
+        const int32_t ra = PixelOf(a);
+        const int32_t rb = PixelOf(b);
+        AddRun(x, first, last, std::min(ra, rb), std::max(ra, rb), kBegin, kEnd);
+    }
+
+    void Finish() { CloseAtBreak(); }
+
+    bool Open() const { return open_; }
+    int32_t Column() const { return x_; }
+
+private:
+    void AddRun(int32_t x, int32_t first, int32_t last, int32_t lowest, int32_t highest,
+        int64_t kBegin, int64_t kEnd)
+    {
+        if (open_ && x == x_) {
+            last_ = last;
+            lowest_ = std::min(lowest_, lowest);
+            highest_ = std::max(highest_, highest);
+            kEnd_ = kEnd;
+            return;
+        }
+        if (open_) {
+            target_.PaintColumn(x_, lowest_, int64_t { highest_ } + 1);
+            DrawThinSegment(target_, Point { x_, last_ }, Point { x, first }, DashPattern {}, 0);
+        }
+        open_ = true;
+        x_ = x;
+        last_ = last;
+        lowest_ = lowest;
+        highest_ = highest;
+        kBegin_ = kBegin;
+        kEnd_ = kEnd;
+    }
+
+    // A run that nothing leaves: its own segments, one by one.
+    void CloseAtBreak()
+    {
+        if (!open_)
+            return;
+        open_ = false;
+        if (lowest_ == highest_ || x_ < target_.clip.left || x_ >= target_.clip.right)
+            return;
+        int32_t previous = PixelOf(series_.PixelY(kBegin_));
+        for (int64_t k = kBegin_ + 1; k < kEnd_; ++k) {
+            const int32_t row = PixelOf(series_.PixelY(k));
+            DrawThinSegment(target_, Point { x_, previous }, Point { x_, row }, DashPattern {}, 0);
+            previous = row;
+        }
+    }
+
+    const Target& target_;
+    const Series& series_;
+    bool open_ = false;
+    int32_t x_ = 0;
+    int32_t last_ = 0;
+    int32_t lowest_ = 0;
+    int32_t highest_ = 0;
+    int64_t kBegin_ = 0;
+    int64_t kEnd_ = 0;
+};
+
+// Runs shorter than this go point by point: the statistics only pay off on longer ones.
+constexpr int64_t kMinColumnRun = 8;
+
+void PlotIntervalSeries(ColumnAggregator& columns, const Series& series, IndexRange range)
+{
+    int64_t k = range.begin;
+    while (k < range.end) {
+        const double px = series.PixelX(k);
+        if (!DrawablePixel(px)) {
+            columns.AddPoint(k++);
+            continue;
+        }
+        const int32_t column = PixelOf(px);
+        auto inColumn = [&](int64_t j) {
+            const double pj = series.PixelX(j);
+            return DrawablePixel(pj) && PixelOf(pj) == column;
+        };
+        // Columns are monotone in k: gallop, then bisect for the column's end.
+        int64_t inside = k;
+        int64_t step = 1;
+        while (step < range.end - k && inColumn(k + step)) {
+            inside = k + step;
+            step *= 2;
+        }
+        int64_t outside = std::min(k + step, range.end);
+        while (outside - inside > 1) {
+            const int64_t mid = inside + (outside - inside) / 2;
+            if (inColumn(mid))
+                inside = mid;
+            else
+                outside = mid;
+        }
+        if (outside - k >= kMinColumnRun) {
+            columns.AddColumn(column, k, outside);
+        } else {
+            for (int64_t j = k; j < outside; ++j)
+                columns.AddPoint(j);
+        }
+        k = outside;
+    }
+}
+
+void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange range)
+{
+    int64_t k = range.begin;
+    int64_t sameColumn = 0;
+    int32_t lastColumn = 0;
+    while (k < range.end) {
+        const double value = series.x[k];
+        const double px = value * series.xConv + series.xOffset;
+        columns.AddPoint(k++);
+        if (!DrawablePixel(px)) {
+            sameColumn = 0;
+            continue;
+        }
+        const int32_t column = PixelOf(px);
+        sameColumn = (sameColumn > 0 && column == lastColumn) ? sameColumn + 1 : 1;
+        lastColumn = column;
+        if (sameColumn < kMinColumnRun)
+            continue;
+        // A long run: scan the x values against the column's bounds in value space.
+        const ValueBounds bounds = ColumnBounds(series, value, column);
+        int64_t end = k;
+        while (end < range.end && series.x[end] >= bounds.lowest && series.x[end] <= bounds.highest)
+            ++end;
+        if (end > k)
+            columns.AddColumn(column, k, end);
+        k = end;
+        sameColumn = 0;
+    }
+}
+
+} // namespace
+
+void PlotLineByColumns(const Target& target, const Series& series, IndexRange range)
+{
+    ColumnAggregator columns(target, series);
+    if (series.interval)
+        PlotIntervalSeries(columns, series, range);
+    else
+        PlotArraySeries(columns, series, range);
+    columns.Finish();
+}
+
+} // namespace krevo
