@@ -1,0 +1,27 @@
+// LineTo: the pen's line from the current position, which then moves to the end point.
+#include "LineRasterizer.h"
+#include "WideStroke.h"
+
+namespace gdi {
+
+// A 1-pixel line leaves out its end point and restarts its dash pattern; a wide line is a
+// round-capped stroke that covers both end points (a zero-length one is a dot).
+BOOL LineTo(HDC hdc, int32_t x, int32_t y)
+{
+    DrawTarget target;
+    if (!ResolveTarget(hdc, &target))
+        return FALSE;
+    const POINT from = target.dc->position;
+    if (target.pen) {
+        const StrokeStyle style = StrokeStyleFor(*target.dc, *target.pen);
+        if (style.visible && style.width == 1)
+            DrawThinLine(target.canvas, from.x, from.y, x, y, style, 0);
+        else if (style.visible)
+            DrawWideStroke(
+                target.canvas, { Segment { from.x, from.y, x, y } }, style.width, style.on);
+    }
+    target.dc->position = POINT { x, y };
+    return TRUE;
+}
+
+} // namespace gdi

@@ -1,0 +1,100 @@
+// Test helpers: a DC with its own bitmap, pens and brushes selected for a scope, seeded randomness.
+#pragma once
+
+#include "PngTestUtil.h"
+#include "gdi/Gdi.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace gdi::test {
+
+// A memory DC with a fresh bitmap selected; both deleted at the end of the scope.
+class PaintBox {
+public:
+    PaintBox(int32_t width, int32_t height, COLORREF background = 0x00FFFFFFu)
+        : dc_(CreateCompatibleDC(0))
+        , bitmap_(CreateBitmap32(width, height))
+        , width_(width)
+        , height_(height)
+    {
+        oldBitmap_ = SelectObject(dc_, bitmap_);
+        const HBRUSH brush = CreateSolidBrush(background);
+        const RECT all { 0, 0, width, height };
+        FillRect(dc_, &all, brush);
+        DeleteObject(brush);
+    }
+    ~PaintBox()
+    {
+        SelectObject(dc_, oldBitmap_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    PaintBox(const PaintBox&) = delete;
+    PaintBox& operator=(const PaintBox&) = delete;
+
+    HDC Dc() const { return dc_; }
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    uint32_t At(int32_t x, int32_t y) const { return GetPixel(dc_, x, y); }
+    Image Snapshot() const
+    {
+        Surface surface;
+        GetSurface(dc_, &surface);
+        Image image { width_, height_, {} };
+        image.pixels.assign(surface.pixels, surface.pixels + static_cast<size_t>(width_) * height_);
+        return image;
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ oldBitmap_ = 0;
+    int32_t width_;
+    int32_t height_;
+};
+
+// Creates a pen and/or brush, selects them, and puts the previous ones back and deletes its own
+// at the end of the scope.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object)
+        : dc_(dc)
+        , object_(object)
+        , previous_(SelectObject(dc, object))
+    {
+    }
+    ~Selected()
+    {
+        SelectObject(dc_, previous_);
+        DeleteObject(object_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ object_;
+    HGDIOBJ previous_;
+};
+
+// A seed from GDI_TEST_SEED or a fresh one, printed so that a failure can be replayed.
+inline uint32_t TestSeed()
+{
+    const char* fixed = std::getenv("GDI_TEST_SEED");
+    const uint32_t seed
+        = fixed ? static_cast<uint32_t>(std::strtoul(fixed, nullptr, 10)) : std::random_device {}();
+    std::printf("seed %u (replay with GDI_TEST_SEED=%u)\n", seed, seed);
+    return seed;
+}
+
+// Fails the test on leaked pens, brushes, bitmaps or DCs.
+class GdiTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        EXPECT_EQ(LiveObjectCount(0), 0) << "GDI objects leaked by the test";
+    }
+};
+
+} // namespace gdi::test
