@@ -24,26 +24,22 @@ EllipseRegion::EllipseRegion(int64_t left, int64_t top, int64_t right, int64_t b
     centreY2_ = top + bottom - 1;
 }
 
-// True when the pixel whose doubled horizontal distance from the centre is x2, on the row at
-// doubled vertical distance y2, is within half a pixel of the curve or inside:
-// x2 - 1 <= W * sqrt(1 - (y2/H)^2).
+// True when the pixel at doubled horizontal distance x2 from the centre, on the row at doubled
+// vertical distance y2, has its centre inside the ellipse grown by half a pixel:
+// (x2 / (W+1))^2 + (y2 / (H+1))^2 <= 1.
 bool EllipseRegion::Reaches(int64_t x2, int64_t y2) const
 {
-    if (x2 <= 1)
-        return true;
-    const int64_t near = x2 - 1;
-    if (w_ < kExactLimit && h_ < kExactLimit) {
-        const auto w = static_cast<uint64_t>(w_);
-        const auto h = static_cast<uint64_t>(h_);
+    if (w_ + 1 < kExactLimit && h_ + 1 < kExactLimit) {
+        const auto a = static_cast<uint64_t>(w_ + 1);
+        const auto b = static_cast<uint64_t>(h_ + 1);
         const auto y = static_cast<uint64_t>(y2 < 0 ? -y2 : y2);
-        const auto n = static_cast<uint64_t>(near);
-        return UInt128 { n } * n * (UInt128 { h } * h)
-            <= UInt128 { w } * w * (UInt128 { h } * h - UInt128 { y } * y);
+        const auto x = static_cast<uint64_t>(x2);
+        return UInt128 { x } * x * (UInt128 { b } * b)
+            <= UInt128 { a } * a * (UInt128 { b } * b - UInt128 { y } * y);
     }
-    const long double ratio
-        = h_ == 0 ? 0.0L : static_cast<long double>(y2) / static_cast<long double>(h_);
-    return static_cast<long double>(near)
-        <= static_cast<long double>(w_) * std::sqrt(std::max(0.0L, 1.0L - ratio * ratio));
+    const long double rx = static_cast<long double>(x2) / static_cast<long double>(w_ + 1);
+    const long double ry = static_cast<long double>(y2) / static_cast<long double>(h_ + 1);
+    return rx * rx + ry * ry <= 1.0L;
 }
 
 Span EllipseRegion::Row(int64_t y) const

@@ -6,11 +6,12 @@
 namespace gdi {
 
 // The ellipse through the centres of the box's outermost pixels: horizontal diameter
-// W = right - left - 1 and vertical H = bottom - top - 1 between pixel centres. Row y of the box
-// holds the pixels whose centres lie within half a pixel (horizontally) of the curve or inside
-// it; so the leftmost pixels are in column left, the rightmost in right - 1, and the region is
-// symmetric in both axes. Exact 128-bit integer arithmetic while W and H are below 2^32, long
-// double beyond (only pens wide enough to push a box past the 32-bit range get there).
+// W = right - left - 1 and vertical H = bottom - top - 1 between pixel centres. The region holds
+// the pixels whose centres lie inside that ellipse grown by half a pixel (semi-axes (W+1)/2 and
+// (H+1)/2), so the leftmost pixels are in column left, the rightmost in right - 1, the top row is
+// top, and the region is symmetric in both axes. Every row of the box holds at least its centre
+// pixel (two for an even width). Exact 128-bit integer arithmetic while W and H are below 2^32,
+// long double beyond (only pens wide enough to push a box past the 32-bit range get there).
 class EllipseRegion {
 public:
     EllipseRegion(int64_t left, int64_t top, int64_t right, int64_t bottom);
