@@ -25,9 +25,10 @@ public:
     virtual double Max() const { return 0.0; }
     // Pixel lPtPixel1 shows dPtValue1 and lPtPixel2 shows dPtValue2. True when the conversion,
     // and the grid if the format wants one, were established; arithmetic failures during
-    // set-up give False, never an exception.
-    virtual bool SetBounds(int32_t lPtPixel1, int32_t lPtPixel2, double dPtValue1,
-        double dPtValue2, const Ref<AxisFormat>& AF);
+    // set-up give False, never an exception. An absent AF also gives False (after Min, Max
+    // and the conversion are set).
+    virtual bool SetBounds(int32_t lPtPixel1, int32_t lPtPixel2, double dPtValue1, double dPtValue2,
+        const Ref<AxisFormat>& AF);
     virtual int32_t TypeID() const { return 0; }
 };
 

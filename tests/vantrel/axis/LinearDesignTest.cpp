@@ -108,20 +108,6 @@ TEST(LinearDesign, MappingExamples)
     EXPECT_EQ(reversed.Offset(), 500);
 }
 
-TEST(LinearDesign, GetPixelRaisesForNoNumber)
-{
-    AxisDesign_Linear x;
-    ASSERT_TRUE(x.SetBounds(0, 500, 0, 10, Format(10, 3)));
-    for (double value : { nan, inf, -inf, 1.7e308 }) {
-        try {
-            x.GetPixel(value);
-            ADD_FAILURE() << "no error for " << value;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), 6) << value;
-        }
-    }
-}
-
 TEST(LinearDesign, FailedConversionLeavesBoundsAndAnswersZero)
 {
     struct Case {
@@ -193,29 +179,6 @@ TEST(LinearDesign, AbsentFormatFailsAfterSettingBounds)
     EXPECT_EQ(design.Min(), 0);
     EXPECT_EQ(design.Max(), 10);
     EXPECT_FALSE(design.GridInit());
-}
-
-TEST(LinearDesign, GridValueIndexOverflowRaises)
-{
-    AxisDesign_Linear design;
-    ASSERT_TRUE(design.SetBounds(0, 500, 0, 10, Format(4, 2)));
-    try {
-        design.GridValue(INT32_MAX);
-        ADD_FAILURE() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 6);
-    }
-}
-
-TEST(LinearDesign, NewDesignIsBlank)
-{
-    AxisDesign_Linear design;
-    EXPECT_EQ(design.TypeID(), 0);
-    EXPECT_FALSE(design.ConvInit());
-    EXPECT_FALSE(design.GridInit());
-    EXPECT_EQ(design.Min(), 0);
-    EXPECT_EQ(design.Max(), 0);
-    EXPECT_EQ(design.GetPixel(3), 0);
 }
 
 } // namespace

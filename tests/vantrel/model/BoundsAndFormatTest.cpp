@@ -45,19 +45,11 @@ TEST(GraphBounds, CopyOfAbsentSourceRaises91AndKeepsValues)
 
 TEST(AxisFormat, Defaults)
 {
-    AxisFormat format;
-    EXPECT_EQ(format.Name(), "");
-    EXPECT_EQ(format.GridStyle(), ggsLines);
-    EXPECT_EQ(format.GridLines(), 10);
-    EXPECT_EQ(format.GridColor(), 0xC0C0C0);
-    EXPECT_EQ(format.Origin(), 0.0);
-    EXPECT_EQ(format.OriginColor(), 0xC0C0C0);
-    EXPECT_EQ(format.OriginStyle(), ggsLines);
-    EXPECT_EQ(format.Units(), "");
-    EXPECT_TRUE(format.Values());
-    EXPECT_TRUE(format.ToolTipValues());
-    EXPECT_EQ(format.ValueFormat(), gavNormal);
-    EXPECT_EQ(format.ValuePrecision(), 3);
+    // Name, GridStyle, GridLines, GridColor, Origin, OriginColor, OriginStyle, Units, Values,
+    // ToolTipValues, ValueFormat, ValuePrecision.
+    const AxisFormatRecord expected { "", ggsLines, 10, 0xC0C0C0, 0.0, 0xC0C0C0, ggsLines, "", true,
+        true, gavNormal, 3 };
+    EXPECT_EQ(AxisFormat().GetRecord(), expected);
 }
 
 TEST(AxisFormat, GridLinesIgnoresValuesBelowOne)
