@@ -12,6 +12,8 @@
 #include <vantrel/Enums.h>
 #include <vantrel/Error.h>
 #include <vantrel/GraphBounds.h>
+#include <vantrel/MemoryPropertyBag.h>
+#include <vantrel/PropertyBag.h>
 #include <vantrel/Records.h>
 #include <vantrel/Ref.h>
 #include <vantrel/Rounding.h>

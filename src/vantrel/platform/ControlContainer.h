@@ -1,0 +1,28 @@
+// The control's container interface: its inner size, the ambient UserMode, the property-changed
+// notification and the screen's twips per pixel.
+#pragma once
+
+#include <string_view>
+
+namespace vantrel::platform {
+
+class ControlContainer {
+public:
+    virtual ~ControlContainer() = default;
+
+    // The control's inner size in twips, read afresh whenever it is needed.
+    virtual float ScaleWidth() const = 0;
+    virtual float ScaleHeight() const = 0;
+
+    // The ambient UserMode: True when the host runs, False in its designer.
+    virtual bool UserMode() const = 0;
+
+    // Tells the host that the persisted property `name` changed.
+    virtual void PropertyChanged(std::string_view name) = 0;
+
+    // The screen's twips per pixel (15 at 96 dots per inch).
+    virtual float TwipsPerPixelX() const = 0;
+    virtual float TwipsPerPixelY() const = 0;
+};
+
+} // namespace vantrel::platform
