@@ -1,0 +1,120 @@
+// The picture surface on the software GDI, shared by every host: a retained image and a screen,
+// each a 32-bit bitmap with its own device context, inside a fixed single border.
+#pragma once
+
+#include "PictureCanvas.h"
+#include "PixelImage.h"
+
+#include <cstdint>
+#include <string>
+#include <vantrel/platform/PictureSurface.h>
+
+namespace vantrel::hostkit {
+
+// Geometry in pixels of the container, border included.
+struct PixelBounds {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    bool operator==(const PixelBounds&) const = default;
+};
+
+// Behaviour beyond the interface's contract:
+// - Positions and sizes given in twips are rounded to whole pixels (ties to even) and read back
+//   as pixels times twips per pixel. A negative or NaN width or height raises 380; a value whose
+//   pixel count does not fit 32 bits raises 6; an inner area above 32767 pixels across or 2^25
+//   pixels in all raises 7. A failed setter changes nothing.
+// - A change of the inner size (Move, Width, Height, Appearance) keeps what fits of the retained
+//   image at the top-left corner, fills the rest with BackColor and repaints the screen from
+//   the image, as the platform repaints a resized window; drawing made on the screen alone is
+//   lost. A move that keeps the size changes no pixel. Both DCs keep their handles and state.
+// - Cls with AutoRedraw on erases the image to BackColor and the screen shows it at once; with
+//   AutoRedraw off it repaints the screen from the image, which it leaves alone.
+// - BackColor and ForeColor accept valid OLE_COLOR values (RGB, palette, system colours 0 to
+//   30) and raise 380 for others; colours go through gdi::TranslateColor. ForeColor
+//   becomes the text colour of both DCs, BackColor their background colour.
+// - A fresh picture: 0 x 0 at 0, 0; AutoRedraw off; BackColor 0x8000000F, ForeColor
+//   0x80000012; Appearance 1; MousePointer 0; Enabled; no tooltip.
+class SoftPicture final : public platform::PictureSurface {
+public:
+    explicit SoftPicture(int32_t twipsPerPixelX = 15, int32_t twipsPerPixelY = 15);
+    SoftPicture(const SoftPicture&) = delete;
+    SoftPicture& operator=(const SoftPicture&) = delete;
+
+    bool AutoRedraw() const override { return autoRedraw_; }
+    void AutoRedraw(bool value) override { autoRedraw_ = value; }
+    void Cls() override;
+    void Refresh() override;
+    gdi::HDC hDC() const override { return autoRedraw_ ? image_.Dc() : screen_.Dc(); }
+
+    OleColor BackColor() const override { return backColor_; }
+    void BackColor(OleColor value) override;
+    OleColor ForeColor() const override { return foreColor_; }
+    void ForeColor(OleColor value) override;
+    int16_t Appearance() const override { return appearance_; }
+    void Appearance(int16_t value) override;
+    int16_t MousePointer() const override { return mousePointer_; }
+    void MousePointer(int16_t value) override;
+    bool Enabled() const override { return enabled_; }
+    void Enabled(bool value) override { enabled_ = value; }
+    std::string ToolTipText() const override { return toolTipText_; }
+    void ToolTipText(std::string value) override { toolTipText_ = std::move(value); }
+
+    float ScaleWidth() const override { return static_cast<float>(image_.Width()); }
+    float ScaleHeight() const override { return static_cast<float>(image_.Height()); }
+
+    float Left() const override;
+    void Left(float value) override;
+    float Top() const override;
+    void Top(float value) override;
+    float Width() const override;
+    void Width(float value) override;
+    float Height() const override;
+    void Height(float value) override;
+    void Move(float Left, float Top, float Width, float Height) override;
+
+    float TextWidth(std::string_view text) const override;
+    float TextHeight(std::string_view text) const override;
+
+    void SetListener(platform::PictureListener* listener) override { listener_ = listener; }
+
+    // For hosts: pixels (0x00BBGGRR) in drawing coordinates, border excluded; CLR_INVALID
+    // outside the inner area.
+    uint32_t ImagePixel(int32_t x, int32_t y) const { return image_.Pixel(x, y); }
+    uint32_t ScreenPixel(int32_t x, int32_t y) const { return screen_.Pixel(x, y); }
+    // The retained image, ScaleWidth x ScaleHeight.
+    PixelImage ImageCopy() const { return image_.Copy(); }
+    // What the screen shows, border included: OuterPixels().width x height.
+    PixelImage ScreenCopy() const;
+    PixelBounds OuterPixels() const { return outer_; }
+    // 2 for the 3-D appearance, 1 for flat.
+    int32_t BorderPixels() const { return appearance_ == 1 ? 2 : 1; }
+
+    // Pointer input from a host, in drawing coordinates; nothing is delivered while disabled.
+    void InjectMouseDown(int16_t button, int16_t shift, float x, float y);
+    void InjectMouseMove(int16_t button, int16_t shift, float x, float y);
+    void InjectMouseUp(int16_t button, int16_t shift, float x, float y);
+    void InjectClick();
+
+private:
+    // Sets geometry and border together, resizing both canvases when the inner size changes.
+    void Reshape(PixelBounds outer, int16_t appearance);
+
+    const double twipsPerPixelX_;
+    const double twipsPerPixelY_;
+    PictureCanvas image_;
+    PictureCanvas screen_;
+    PixelBounds outer_;
+    bool autoRedraw_ = false;
+    OleColor backColor_ = 0x8000000Fu;
+    gdi::COLORREF backRgb_ = 0;
+    OleColor foreColor_ = 0x80000012u;
+    int16_t appearance_ = 1;
+    int16_t mousePointer_ = 0;
+    bool enabled_ = true;
+    std::string toolTipText_;
+    platform::PictureListener* listener_ = nullptr;
+};
+
+} // namespace vantrel::hostkit
