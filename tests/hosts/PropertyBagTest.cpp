@@ -1,0 +1,244 @@
+// Property bags: case-insensitive keys, typed values, defaults left out, the JSON file.
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <vantrel/Error.h>
+#include <vantrel/JsonPropertyBag.h>
+#include <vantrel/MemoryPropertyBag.h>
+
+namespace {
+
+using vantrel::Empty;
+using vantrel::JsonPropertyBag;
+using vantrel::MemoryPropertyBag;
+using vantrel::Variant;
+
+std::string OutputPath(const std::string& name)
+{
+    return std::string(VANTREL_TEST_OUTPUT_DIR) + "/hosts_" + name;
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+TEST(MemoryPropertyBag, KeysIgnoreLetterCase)
+{
+    MemoryPropertyBag bag;
+    bag.WriteProperty("XAxisName", std::string("Time"), std::string());
+    EXPECT_EQ(bag.ReadProperty("xAxisName", std::string()), Variant(std::string("Time")));
+    EXPECT_TRUE(bag.Contains("XAXISNAME"));
+    EXPECT_FALSE(bag.Contains("XAxisNam"));
+
+    bag.Set("xaxisname", std::string("Depth"));
+    EXPECT_EQ(bag.Count(), 1) << "the same entry, replaced";
+    EXPECT_EQ(bag.Get("XAxisName"), Variant(std::string("Depth")));
+    EXPECT_TRUE(bag.Remove("XAXISname"));
+    EXPECT_EQ(bag.Count(), 0);
+}
+
+TEST(MemoryPropertyBag, ValuesKeepTheirTypeAndAbsentKeysGiveTheDefault)
+{
+    const Variant values[] = { Variant(true), Variant(int16_t { -7 }), Variant(int32_t { 1200 }),
+        Variant(1200.0f), Variant(1200.0), Variant(std::string("1200")), Variant(Empty {}) };
+    for (const Variant& value : values) {
+        MemoryPropertyBag bag;
+        bag.Set("Key", value);
+        const Variant read = bag.ReadProperty("key", int32_t { 0 });
+        EXPECT_EQ(read.index(), value.index());
+        EXPECT_EQ(read, value);
+    }
+    MemoryPropertyBag empty;
+    EXPECT_EQ(empty.ReadProperty("Missing", int16_t { 10 }), Variant(int16_t { 10 }));
+    EXPECT_EQ(empty.Get("Missing"), Variant());
+}
+
+TEST(MemoryPropertyBag, WriteLeavesOutValuesEqualToTheirDefault)
+{
+    struct Row {
+        const char* label;
+        Variant value;
+        Variant defaultValue;
+        bool stored;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Row rows[] = {
+        { "32-bit equal to a 16-bit default", int32_t { 10 }, int16_t { 10 }, false },
+        { "32-bit equal to a double default", int32_t { 3 }, 3.0, false },
+        { "double equal to a 16-bit default", 1.0, int16_t { 1 }, false },
+        { "single equal to a single default", 1200.0f, 1200.0f, false },
+        { "Boolean equal", true, true, false },
+        { "empty string", std::string(), std::string(), false },
+        { "different number", int32_t { 11 }, int16_t { 10 }, true },
+        { "single 0.1 is not double 0.1", 0.1f, 0.1, true },
+        { "True is not the number -1", true, int32_t { -1 }, true },
+        { "text is not a number", std::string("10"), int32_t { 10 }, true },
+        { "letter case matters in text", std::string("a"), std::string("A"), true },
+        { "NaN equals nothing", nan, nan, true },
+    };
+    for (const Row& row : rows) {
+        MemoryPropertyBag bag;
+        bag.WriteProperty("Key", row.value, row.defaultValue);
+        EXPECT_EQ(bag.Contains("Key"), row.stored) << row.label;
+        const Variant read = bag.ReadProperty("Key", row.defaultValue);
+        if (row.stored) {
+            EXPECT_EQ(read.index(), row.value.index()) << row.label;
+        }
+    }
+
+    MemoryPropertyBag bag;
+    bag.WriteProperty("DrawMode", int32_t { 6 }, int32_t { 13 });
+    bag.WriteProperty("drawmode", int32_t { 13 }, int32_t { 13 });
+    EXPECT_FALSE(bag.Contains("DrawMode")) << "writing the default removes an earlier value";
+    EXPECT_EQ(bag.ReadProperty("DrawMode", int32_t { 13 }), Variant(int32_t { 13 }));
+}
+
+TEST(JsonPropertyBag, RoundTripKeepsTypesAndOrder)
+{
+    struct Row {
+        const char* key;
+        Variant written;
+        Variant read;
+    };
+    const Row rows[] = {
+        { "Int16", int16_t { -7 }, int32_t { -7 } },
+        { "Int32Min", std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min() },
+        { "Single", 1200.5f, 1200.5 },
+        { "SingleTenth", 0.1f, 0.1 }, // shortest text of the single, read as a double
+        { "WholeDouble", 3.0, 3.0 },
+        { "TinyDouble", 4.9e-324, 4.9e-324 },
+        { "Third", 1.0 / 3.0, 1.0 / 3.0 },
+        { "False", false, false },
+        { "Text", std::string("\xC2\xB5s \"quoted\"\n"), std::string("\xC2\xB5s \"quoted\"\n") },
+        { "Nothing", Empty {}, Empty {} },
+    };
+    JsonPropertyBag saved;
+    for (const Row& row : rows)
+        saved.Set(row.key, row.written);
+    const std::string path = OutputPath("roundtrip.json");
+    saved.Save(path);
+
+    JsonPropertyBag loaded;
+    loaded.Set("Stale", int32_t { 1 });
+    loaded.Load(path);
+    ASSERT_EQ(loaded.Count(), static_cast<int32_t>(std::size(rows))) << "replaces old contents";
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& entry = loaded.Entries()[i];
+        EXPECT_EQ(entry.Key, rows[i].key);
+        EXPECT_EQ(entry.Value.index(), rows[i].read.index()) << rows[i].key;
+        EXPECT_EQ(entry.Value, rows[i].read) << rows[i].key;
+    }
+    EXPECT_EQ(static_cast<float>(std::get<double>(loaded.Get("SingleTenth"))), 0.1f);
+}
+
+TEST(JsonPropertyBag, NumbersReadAsIntegersOnlyWhenTheyFit)
+{
+    const std::string path = OutputPath("numbers.json");
+    WriteText(path,
+        R"({"small": 2147483647, "negative": -2147483648, "big": 2147483648,
+            "bigger": -9999999999, "unsigned": 18446744073709551615, "fraction": 1.0, "exp": 1e2})");
+    JsonPropertyBag bag;
+    bag.Load(path);
+    EXPECT_EQ(bag.Get("small"), Variant(int32_t { 2147483647 }));
+    EXPECT_EQ(bag.Get("negative"), Variant(std::numeric_limits<int32_t>::min()));
+    EXPECT_EQ(bag.Get("big"), Variant(2147483648.0));
+    EXPECT_EQ(bag.Get("bigger"), Variant(-9999999999.0));
+    EXPECT_EQ(bag.Get("unsigned"), Variant(18446744073709551615.0));
+    EXPECT_EQ(bag.Get("fraction"), Variant(1.0));
+    EXPECT_EQ(bag.Get("exp"), Variant(100.0));
+}
+
+TEST(JsonPropertyBag, BadFilesRaiseAndLeaveTheBagUnchanged)
+{
+    struct Row {
+        const char* label;
+        const char* text; // nullptr: no file at all
+        int32_t number;
+        std::vector<std::string> inMessage;
+    };
+    const Row rows[] = {
+        { "syntax error", "{\n  \"a\": 1,\n  \"b\": tru\n}", 380,
+            { "line 3, column 11 (byte offset 22)" } },
+        { "cut short", "{\"a\": 1", 380, { "line 1, column 8" } },
+        { "not an object", "[1, 2]", 380, { "array" } },
+        { "nested value", "{\"a\": {\"b\": 1}}", 380, { "'a'" } },
+        { "invalid UTF-8", "{\"a\": \"\xC3\"}", 380, { "line 1" } },
+        { "missing", nullptr, 53, {} },
+    };
+    for (const Row& row : rows) {
+        std::string name = std::string("bad_") + row.label + ".json";
+        for (char& c : name)
+            c = c == ' ' ? '_' : c;
+        const std::string path = OutputPath(name);
+        std::filesystem::remove(path);
+        if (row.text != nullptr)
+            WriteText(path, row.text);
+
+        JsonPropertyBag bag;
+        bag.Set("a", int32_t { 5 });
+        try {
+            bag.Load(path);
+            ADD_FAILURE() << row.label << ": no error";
+        } catch (const vantrel::Error& e) {
+            EXPECT_EQ(e.Number(), row.number) << row.label;
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+            for (const std::string& part : row.inMessage)
+                EXPECT_NE(std::string(e.what()).find(part), std::string::npos)
+                    << row.label << ": '" << part << "' not in: " << e.what();
+        }
+        EXPECT_EQ(bag.Count(), 1) << row.label;
+        EXPECT_EQ(bag.Get("a"), Variant(int32_t { 5 })) << row.label;
+    }
+}
+
+TEST(JsonPropertyBag, UnsavableValuesRaiseAndLeaveTheFileAlone)
+{
+    struct Row {
+        const char* label;
+        Variant value;
+        int32_t number;
+    };
+    const Row rows[] = {
+        { "NaN", std::numeric_limits<double>::quiet_NaN(), 380 },
+        { "infinite single", std::numeric_limits<float>::infinity(), 380 },
+        { "invalid UTF-8", std::string("\xFF"), 380 },
+        { "object", vantrel::Object(std::make_shared<int>(1)), 13 },
+    };
+    const std::string path = OutputPath("unsavable.json");
+    for (const Row& row : rows) {
+        WriteText(path, "{\"kept\": true}");
+        JsonPropertyBag bag;
+        bag.Set("fine", int32_t { 1 });
+        bag.Set("bad", row.value);
+        try {
+            bag.Save(path);
+            ADD_FAILURE() << row.label << ": no error";
+        } catch (const vantrel::Error& e) {
+            EXPECT_EQ(e.Number(), row.number) << row.label;
+            EXPECT_NE(std::string(e.what()).find("'bad'"), std::string::npos) << e.what();
+        }
+        JsonPropertyBag file;
+        file.Load(path);
+        EXPECT_EQ(file.Get("kept"), Variant(true)) << row.label;
+    }
+}
+
+TEST(JsonPropertyBag, SaveIntoAMissingFolderRaises75)
+{
+    JsonPropertyBag bag;
+    try {
+        bag.Save(OutputPath("no_such_folder/bag.json"));
+        ADD_FAILURE() << "no error";
+    } catch (const vantrel::Error& e) {
+        EXPECT_EQ(e.Number(), 75);
+        EXPECT_NE(std::string(e.what()).find("no_such_folder/bag.json"), std::string::npos);
+    }
+}
+
+} // namespace
