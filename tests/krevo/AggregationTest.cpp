@@ -1,0 +1,175 @@
+// The column-aggregated waveform path against the plain segment path and against the GDI's
+// LineTo, on seeded random series: dense and sparse, steep and flat, with breaks and with points
+// far off the picture.
+#include "KrevoTestSupport.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+
+using namespace krevo_test;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct RandomSeries {
+    std::vector<double> x; // explicit values, or the interval pair
+    std::vector<double> y;
+    bool interval = false;
+    double xConv = 1;
+    double xOffset = 0;
+    double yConv = 1;
+    double yOffset = 0;
+
+    double PixelX(size_t k) const
+    {
+        const double value = interval ? x[0] + static_cast<double>(k) * x[1] : x[k];
+        return value * xConv + xOffset;
+    }
+    double PixelY(size_t k) const { return y[k] * yConv + yOffset; }
+};
+
+RandomSeries MakeSeries(std::mt19937& random, int32_t width, int32_t height)
+{
+    RandomSeries s;
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const int shape = std::uniform_int_distribution<int>(0, 5)(random);
+    const size_t count = std::uniform_int_distribution<size_t>(0, shape == 0 ? 20 : 3000)(random);
+    s.interval = unit(random) < 0.5;
+    // Points per column from far below 1 to hundreds; the picture spans a random part of them.
+    const double perColumn = std::pow(10.0, unit(random) * 3.5 - 1.0);
+    s.xConv = (unit(random) < 0.2 ? -1.0 : 1.0) / perColumn * (0.5 + unit(random));
+    s.xOffset = unit(random) * width - (s.xConv < 0 ? -width : 0.0) * 0.5;
+    s.yConv = (unit(random) < 0.3 ? -1.0 : 1.0) * height * (0.2 + unit(random) * 2.0);
+    s.yOffset = height * (unit(random) * 1.4 - 0.2);
+    if (s.interval) {
+        s.x = { unit(random) * 10.0 - 5.0, unit(random) < 0.1 ? -1.0 : 1.0 };
+    } else {
+        double value = unit(random) * 10.0 - 5.0;
+        for (size_t k = 0; k < count; ++k) {
+            s.x.push_back(value);
+            // Mostly increasing, sometimes back and forth.
+            value += (unit(random) < 0.1 ? -3.0 : 1.0) * unit(random) * 2.0;
+        }
+    }
+    double level = unit(random) - 0.5;
+    const double noise = std::pow(10.0, unit(random) * 3.0 - 3.0);
+    for (size_t k = 0; k < count; ++k) {
+        level += (unit(random) - 0.5) * noise;
+        double value = level + std::sin(static_cast<double>(k) * 0.01) * 0.3;
+        const double special = unit(random);
+        if (special < 0.004)
+            value = kNaN;
+        else if (special < 0.006)
+            value = unit(random) < 0.5 ? kInf : -kInf;
+        else if (special < 0.008)
+            value = (unit(random) < 0.5 ? 1.0 : -1.0) * 1e12; // beyond 32-bit pixels
+        else if (special < 0.012)
+            value *= 40.0; // far off the picture
+        s.y.push_back(value);
+        if (!s.interval && special > 0.998)
+            s.x[k] = kNaN;
+    }
+    return s;
+}
+
+int32_t Draw(const TestBitmap& bitmap, const RandomSeries& s)
+{
+    return DrawGraph2(bitmap.Handle(), 0, s.x.data(), s.xConv, s.xOffset, s.y.data(), s.yConv,
+        s.yOffset, static_cast<int32_t>(s.y.size()), s.interval ? 1 : 0);
+}
+
+std::vector<std::optional<gdi::POINT>> ReferencePoints(const RandomSeries& s)
+{
+    std::vector<std::optional<gdi::POINT>> points;
+    for (size_t k = 0; k < s.y.size(); ++k) {
+        const double px = std::nearbyint(s.PixelX(k));
+        const double py = std::nearbyint(s.PixelY(k));
+        if (px >= -2147483648.0 && px <= 2147483647.0 && py >= -2147483648.0 && py <= 2147483647.0)
+            points.push_back(gdi::POINT { static_cast<int32_t>(px), static_cast<int32_t>(py) });
+        else
+            points.push_back(std::nullopt);
+    }
+    return points;
+}
+
+// Copy pen in white takes the aggregated path. NOTMASKPEN with a black pen paints white too
+// (~(0 & D)), but it is not an idempotent mode, so it takes the plain segment path.
+TEST(Aggregation, EqualsPlainPathAndLineToOnRandomSeries)
+{
+    constexpr int32_t width = 97;
+    constexpr int32_t height = 61;
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const RandomSeries s = MakeSeries(random, width, height);
+        TestBitmap aggregated(width, height);
+        TestBitmap plain(width, height);
+        TestBitmap reference(width, height);
+        if (seed % 4 == 0) {
+            const gdi::RECT clip { 10, 7, 80, 50 };
+            aggregated.SetClip(clip);
+            plain.SetClip(clip);
+            reference.SetClip(clip);
+        }
+        SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
+        SetDrawMode(gdi::R2_COPYPEN);
+        ASSERT_EQ(Draw(aggregated, s), KrevoDone);
+        SetPenProperties(gdi::PS_SOLID, 0, 0);
+        SetDrawMode(gdi::R2_NOTMASKPEN);
+        ASSERT_EQ(Draw(plain, s), KrevoDone);
+        ReferencePolyline(
+            reference, ReferencePoints(s), gdi::PS_SOLID, 1, 0x00FFFFFF, gdi::R2_COPYPEN);
+        ASSERT_EQ(Difference(aggregated, plain), "") << s.y.size() << " points";
+        ASSERT_EQ(Difference(aggregated, reference), "") << s.y.size() << " points";
+    }
+}
+
+TEST(Aggregation, XorPolylineMatchesLineTo)
+{
+    // The plain path with a non-idempotent mode: every vertex painted once, as LineTo does.
+    for (uint32_t seed = 1000; seed < 1100; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const RandomSeries s = MakeSeries(random, 80, 50);
+        TestBitmap actual(80, 50, 0x00404040);
+        TestBitmap reference(80, 50, 0x00404040);
+        SetPenProperties(gdi::PS_SOLID, 0, 0x00A0B0C0);
+        SetDrawMode(gdi::R2_XORPEN);
+        ASSERT_EQ(Draw(actual, s), KrevoDone);
+        ReferencePolyline(
+            reference, ReferencePoints(s), gdi::PS_SOLID, 0, 0x00A0B0C0, gdi::R2_XORPEN);
+        ASSERT_EQ(Difference(actual, reference), "");
+    }
+}
+
+TEST(Aggregation, ZoomedIntervalSeriesDrawsOnlyItsVisiblePart)
+{
+    // 10^6 points of which 300 fall on the picture; the rest lie left and right of it.
+    std::vector<double> y(1000000);
+    for (size_t k = 0; k < y.size(); ++k)
+        y[k] = std::sin(static_cast<double>(k) * 0.05);
+    const double pair[2] = { 0.0, 1.0 };
+    const double xOffset = -500000.0;
+    TestBitmap actual(300, 100);
+    SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
+    SetDrawMode(gdi::R2_COPYPEN);
+    ASSERT_EQ(DrawGraph2(actual.Handle(), 0, pair, 1.0, xOffset, y.data(), 40.0, 50.0, 1000000, 1),
+        KrevoDone);
+    // The same points handed as explicit X values, only those near the picture.
+    std::vector<double> x;
+    std::vector<double> nearY;
+    for (size_t k = 499990; k < 500310; ++k) {
+        x.push_back(static_cast<double>(k) + xOffset);
+        nearY.push_back(y[k] * 40.0 + 50.0);
+    }
+    TestBitmap expected(300, 100);
+    ASSERT_EQ(DrawPixels(expected, 0, x, nearY), KrevoDone);
+    EXPECT_EQ(Difference(actual, expected), "");
+    EXPECT_GT(actual.CountNot(0), 300);
+}
+
+} // namespace

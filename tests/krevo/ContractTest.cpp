@@ -1,0 +1,179 @@
+// The call contract: refused input, DeInterleave, Log10Array, the process-wide drawing state and
+// extreme values that must neither crash nor paint garbage.
+#include "KrevoTestSupport.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace krevo_test;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
+
+TEST(Contract, DrawGraph2RefusesBadInput)
+{
+    TestBitmap bitmap(8, 8);
+    const double values[2] = { 1, 2 };
+    struct Row {
+        const char* label;
+        int32_t hdc;
+        int32_t type;
+        const double* x;
+        const double* y;
+        int32_t count;
+        int32_t flag;
+        int32_t expected;
+    };
+    const int32_t dc = bitmap.Handle();
+    const Row rows[] = {
+        { "type below 0", dc, -1, values, values, 2, 0, KrevoBadValue },
+        { "type above 6", dc, 7, values, values, 2, 0, KrevoBadValue },
+        { "negative count", dc, 0, values, values, -1, 0, KrevoBadValue },
+        { "flag 2", dc, 0, values, values, 2, 2, KrevoBadValue },
+        { "null x", dc, 0, nullptr, values, 2, 0, KrevoNullPointer },
+        { "null y", dc, 0, values, nullptr, 2, 1, KrevoNullPointer },
+        { "no DC", 0, 0, values, values, 2, 0, KrevoBadDeviceContext },
+        { "unknown handle", 0x7FFF1234, 0, values, values, 2, 0, KrevoBadDeviceContext },
+        { "nothing to draw, null arrays", dc, 0, nullptr, nullptr, 0, 0, KrevoDone },
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(DrawGraph2(row.hdc, row.type, row.x, 1, 0, row.y, 1, 0, row.count, row.flag),
+            row.expected)
+            << row.label;
+    EXPECT_EQ(bitmap.CountNot(0), 0);
+}
+
+TEST(Contract, RefusedSettersKeepTheState)
+{
+    ASSERT_EQ(SetDrawMode(gdi::R2_XORPEN), KrevoDone);
+    EXPECT_EQ(SetDrawMode(0), KrevoBadValue);
+    EXPECT_EQ(SetDrawMode(17), KrevoBadValue);
+    SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
+    TestBitmap bitmap(8, 8, 0x00FFFFFF);
+    ASSERT_EQ(DrawPixels(bitmap, 3, { 2 }, { 2 }), KrevoDone);
+    EXPECT_EQ(bitmap.At(2, 2), 0u) << "still XOR";
+
+    ASSERT_EQ(SetCirclePixelRadius(2), KrevoDone);
+    EXPECT_EQ(SetCirclePixelRadius(-1), KrevoBadValue);
+    EXPECT_EQ(SetCirclePixelRadius(32768), KrevoBadValue);
+    ASSERT_EQ(SetCubicFitPixelInterval(3.0), 3.0);
+    for (const double refused : { 0.0, -1.0, 0.01, kNaN, kInf })
+        EXPECT_EQ(SetCubicFitPixelInterval(refused), 3.0) << refused;
+}
+
+TEST(Contract, DrawingStateIsSharedByEveryCallAndDc)
+{
+    SetDrawMode(gdi::R2_COPYPEN);
+    SetPenProperties(gdi::PS_SOLID, 0, 0x00336699);
+    SetCirclePixelRadius(1);
+    TestBitmap first(8, 8);
+    TestBitmap second(8, 8);
+    ASSERT_EQ(DrawPixels(first, 5, { 4 }, { 4 }), KrevoDone);
+    ASSERT_EQ(DrawPixels(second, 5, { 4 }, { 4 }), KrevoDone);
+    EXPECT_EQ(Difference(first, second), "");
+    EXPECT_EQ(first.At(5, 4), 0x00336699u);
+    EXPECT_EQ(first.CountNot(0), 4); // the midpoint circle of radius 1 is a plus
+    // The pen's colour keeps its 24 bits only, as CreatePen keeps them; style 5 draws nothing.
+    SetPenProperties(gdi::PS_SOLID, 0, static_cast<int32_t>(0x80FFFFFFu));
+    ASSERT_EQ(DrawPixels(first, 3, { 0 }, { 0 }), KrevoDone);
+    EXPECT_EQ(first.At(0, 0), 0x00FFFFFFu);
+    SetPenProperties(gdi::PS_NULL, 3, 0x00FFFFFF);
+    TestBitmap empty(8, 8);
+    ASSERT_EQ(DrawPixels(empty, 0, { 0, 7 }, { 0, 7 }), KrevoDone);
+    EXPECT_EQ(empty.CountNot(0), 0);
+}
+
+TEST(Contract, DeInterleaveCopiesEveryStepthValueOrRefuses)
+{
+    const double source[7] = { 10, 11, 12, 13, 14, 15, 16 };
+    struct Row {
+        const char* label;
+        int32_t sourceCount;
+        int32_t destinationCount;
+        int32_t start;
+        int32_t step;
+        int32_t expected;
+        std::vector<double> values;
+    };
+    const Row rows[] = {
+        { "odd half", 6, 3, 1, 2, KrevoDone, { 11, 13, 15 } },
+        { "even half", 6, 3, 0, 2, KrevoDone, { 10, 12, 14 } },
+        { "backwards", 7, 3, 6, -3, KrevoDone, { 16, 13, 10 } },
+        { "nothing wanted", 7, 0, 99, 1, KrevoDone, { 0, 0, 0, 0 } },
+        { "last index past the source", 7, 4, 1, 2, KrevoOutOfRange, { 0, 0, 0, 0 } },
+        { "start past the source", 3, 1, 3, 1, KrevoOutOfRange, { 0 } },
+        { "negative start", 7, 1, -1, 1, KrevoOutOfRange, { 0 } },
+        { "index overflowing 32 bits", 7, 3, 1, INT32_MAX, KrevoOutOfRange, { 0, 0, 0 } },
+        { "negative count", -1, 1, 0, 1, KrevoBadValue, { 0 } },
+    };
+    for (const Row& row : rows) {
+        std::vector<double> destination(row.values.size(), 0.0);
+        EXPECT_EQ(DeInterleave(source, row.sourceCount, destination.data(), row.destinationCount,
+                      row.start, row.step),
+            row.expected)
+            << row.label;
+        EXPECT_EQ(destination, row.values) << row.label;
+    }
+    double one = 0;
+    EXPECT_EQ(DeInterleave(nullptr, 1, &one, 1, 0, 1), KrevoNullPointer);
+    EXPECT_EQ(DeInterleave(source, 1, nullptr, 1, 0, 1), KrevoNullPointer);
+}
+
+TEST(Contract, Log10ArrayInPlaceAndSpecialValues)
+{
+    std::vector<double> values = { 1, 1000, 0.01, 0, -5, kInf };
+    ASSERT_EQ(Log10Array(values.data(), values.data(), 6), KrevoDone);
+    EXPECT_EQ(values[0], 0.0);
+    EXPECT_EQ(values[1], 3.0);
+    EXPECT_EQ(values[2], -2.0);
+    EXPECT_EQ(values[3], -kInf);
+    EXPECT_TRUE(std::isnan(values[4]));
+    EXPECT_EQ(values[5], kInf);
+    EXPECT_EQ(Log10Array(values.data(), values.data(), -1), KrevoBadValue);
+    EXPECT_EQ(Log10Array(nullptr, values.data(), 1), KrevoNullPointer);
+    EXPECT_EQ(Log10Array(nullptr, nullptr, 0), KrevoDone);
+}
+
+TEST(Contract, ExtremeValuesAndTransformsPaintNoGarbage)
+{
+    SetDrawMode(gdi::R2_COPYPEN);
+    SetCirclePixelRadius(2);
+    SetCubicFitPixelInterval(1.0);
+    const std::vector<double> x = { -kMax, 1, kMax, 2, kNaN, 3, -0.0, 4, 2147483647.4, 1e-300 };
+    const std::vector<double> y = { 1, kMax, 2, -kMax, 3, kInf, 4, -2147483648.6, 5, 2 };
+    struct Transform {
+        const char* label;
+        double xConv, xOffset, yConv, yOffset;
+        bool paints;
+    };
+    const Transform transforms[] = {
+        { "identity", 1, 0, 1, 0, true },
+        { "huge scale", 1e300, 0, -1e300, 5, true },
+        { "zero scale", 0, 3, 0, 3, true },
+        { "NaN scale", kNaN, 0, 1, 0, false },
+        { "infinite offset", 1, kInf, 1, 0, false },
+    };
+    for (const int32_t width : { 1, 4 }) {
+        SetPenProperties(gdi::PS_DASH, width, 0x00FFFFFF);
+        for (const Transform& t : transforms) {
+            for (int32_t type = 0; type <= 6; ++type) {
+                for (const int32_t flag : { 0, 1 }) {
+                    SCOPED_TRACE(std::string(t.label) + " type " + std::to_string(type));
+                    TestBitmap bitmap(10, 10);
+                    EXPECT_EQ(DrawGraph2(bitmap.Handle(), type, x.data(), t.xConv, t.xOffset,
+                                  y.data(), t.yConv, t.yOffset, 10, flag),
+                        KrevoDone);
+                    if (!t.paints) {
+                        EXPECT_EQ(bitmap.CountNot(0), 0);
+                    }
+                }
+            }
+        }
+    }
+}
+
+} // namespace

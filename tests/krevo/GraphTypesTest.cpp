@@ -1,0 +1,197 @@
+// What each graph type draws: small fixed cases pixel by pixel, breaks, dash continuation,
+// circles and the cubic fit.
+#include "KrevoTestSupport.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <set>
+#include <utility>
+
+using namespace krevo_test;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+using PixelSet = std::set<std::pair<int32_t, int32_t>>;
+
+PixelSet Painted(const TestBitmap& bitmap)
+{
+    PixelSet set;
+    for (int32_t y = 0; y < bitmap.Height(); ++y)
+        for (int32_t x = 0; x < bitmap.Width(); ++x)
+            if (bitmap.At(x, y) != 0)
+                set.insert({ x, y });
+    return set;
+}
+
+void UseThinPen(int32_t style = gdi::PS_SOLID)
+{
+    SetDrawMode(gdi::R2_COPYPEN);
+    SetPenProperties(style, 1, 0x00FFFFFF);
+}
+
+struct GeometryCase {
+    const char* label;
+    int32_t type;
+    std::vector<double> x;
+    std::vector<double> y;
+    double yOffset;
+    PixelSet expected;
+};
+
+TEST(GraphTypes, SmallCasesPaintExactlyTheirPixels)
+{
+    const std::vector<GeometryCase> cases = {
+        { "line leaves out its last point", 0, { 1, 5 }, { 1, 1 }, 0,
+            { { 1, 1 }, { 2, 1 }, { 3, 1 }, { 4, 1 } } },
+        { "NaN breaks the line", 0, { 1, 5, 6, 5, 8 }, { 1, 1, kNaN, 3, 3 }, 0,
+            { { 1, 1 }, { 2, 1 }, { 3, 1 }, { 4, 1 }, { 5, 3 }, { 6, 3 }, { 7, 3 } } },
+        { "infinity breaks the line", 0, { 1, 3, 6, 5, 7 }, { 1, 1, kInf, 3, 3 }, 0,
+            { { 1, 1 }, { 2, 1 }, { 5, 3 }, { 6, 3 } } },
+        { "32-bit overflow breaks the line", 0, { 1, 3, 4, 5, 7 }, { 1, 1, 3e9, 3, 3 }, 0,
+            { { 1, 1 }, { 2, 1 }, { 5, 3 }, { 6, 3 } } },
+        { "a lone point draws nothing", 0, { 4 }, { 4 }, 0, {} },
+        { "discrete steps across then down", 1, { 2, 6 }, { 2, 5 }, 0,
+            { { 2, 2 }, { 3, 2 }, { 4, 2 }, { 5, 2 }, { 6, 2 }, { 6, 3 }, { 6, 4 } } },
+        { "symmetric steps change halfway", 2, { 2, 6 }, { 2, 5 }, 0,
+            { { 2, 2 }, { 3, 2 }, { 4, 2 }, { 4, 3 }, { 4, 4 }, { 4, 5 }, { 5, 5 } } },
+        { "dots at the points only", 3, { 1, 3, 9 }, { 1, 4, kNaN }, 0, { { 1, 1 }, { 3, 4 } } },
+        { "impulses from the zero row", 4, { 2, 5, 7 }, { -3, 2, 0 }, 8,
+            { { 2, 8 }, { 2, 7 }, { 2, 6 }, { 5, 8 }, { 5, 9 } } },
+        { "circle of radius 0 is its centre", 5, { 4 }, { 4 }, 0, { { 4, 4 } } },
+    };
+    UseThinPen();
+    SetCirclePixelRadius(0);
+    for (const GeometryCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        TestBitmap bitmap(12, 12);
+        ASSERT_EQ(DrawGraph2(bitmap.Handle(), c.type, c.x.data(), 1.0, 0.0, c.y.data(), 1.0,
+                      c.yOffset, static_cast<int32_t>(c.y.size()), 0),
+            KrevoDone);
+        EXPECT_EQ(Painted(bitmap), c.expected);
+    }
+}
+
+TEST(GraphTypes, DashPatternRunsOnAlongThePolyline)
+{
+    UseThinPen(gdi::PS_DASH);
+    TestBitmap bitmap(50, 10);
+    // 18 on, 6 off from x = 0; a restart at the vertex x = 10 would paint 18 .. 23.
+    ASSERT_EQ(DrawPixels(bitmap, 0, { 0, 10, 40 }, { 5, 5, 5 }), KrevoDone);
+    for (int32_t x = 0; x < 40; ++x)
+        EXPECT_EQ(bitmap.At(x, 5) != 0, x % 24 < 18) << "x " << x;
+    // A break restarts it.
+    TestBitmap broken(50, 10);
+    ASSERT_EQ(DrawPixels(broken, 0, { 0, 10, 0, 20, 40 }, { 5, 5, kNaN, 5, 5 }), KrevoDone);
+    EXPECT_NE(broken.At(20, 5), 0u);
+}
+
+TEST(GraphTypes, WideDotIsTheGdiDotOfAZeroLengthLine)
+{
+    SetDrawMode(gdi::R2_XORPEN);
+    for (const int32_t width : { 2, 3, 6, 7 }) {
+        SCOPED_TRACE("width " + std::to_string(width));
+        SetPenProperties(gdi::PS_SOLID, width, 0x00FFFFFF);
+        TestBitmap actual(20, 20);
+        TestBitmap expected(20, 20);
+        ASSERT_EQ(DrawPixels(actual, 3, { 9 }, { 10 }), KrevoDone);
+        ReferencePolyline(expected, { gdi::POINT { 9, 10 }, gdi::POINT { 9, 10 } }, gdi::PS_SOLID,
+            width, 0x00FFFFFF, gdi::R2_XORPEN);
+        EXPECT_EQ(Difference(actual, expected), "");
+        EXPECT_GT(actual.CountNot(0), 1);
+    }
+}
+
+TEST(Circles, ThinOutlineIsTheMidpointCircle)
+{
+    UseThinPen();
+    ASSERT_EQ(SetCirclePixelRadius(3), KrevoDone);
+    TestBitmap bitmap(21, 21);
+    ASSERT_EQ(DrawPixels(bitmap, 5, { 10 }, { 10 }), KrevoDone);
+    const PixelSet painted = Painted(bitmap);
+    EXPECT_EQ(painted.size(), 16u);
+    for (const auto& [x, y] : painted) {
+        const double distance = std::hypot(x - 10.0, y - 10.0);
+        EXPECT_GE(distance, 2.5);
+        EXPECT_LE(distance, 3.5);
+        EXPECT_TRUE(painted.count({ 20 - x, y }) && painted.count({ y, x })) << "asymmetric";
+    }
+}
+
+TEST(Circles, XorTwiceRestoresThePictureAlsoWhenClipped)
+{
+    SetDrawMode(gdi::R2_XORPEN);
+    SetCirclePixelRadius(4);
+    for (const int32_t width : { 1, 3 }) {
+        SetPenProperties(gdi::PS_SOLID, width, 0x00FF00FF);
+        TestBitmap bitmap(16, 16, 0x00101010);
+        const std::vector<double> x = { 1, 8, 15, 30 };
+        const std::vector<double> y = { 1, 8, 14, -2 };
+        ASSERT_EQ(DrawPixels(bitmap, 5, x, y), KrevoDone);
+        EXPECT_GT(bitmap.CountNot(0x00101010), 20);
+        ASSERT_EQ(DrawPixels(bitmap, 5, x, y), KrevoDone);
+        EXPECT_EQ(bitmap.CountNot(0x00101010), 0) << "width " << width;
+    }
+}
+
+TEST(Circles, WidePenPaintsTheRingAroundTheRadius)
+{
+    SetDrawMode(gdi::R2_COPYPEN);
+    SetPenProperties(gdi::PS_SOLID, 3, 0x00FFFFFF);
+    SetCirclePixelRadius(5);
+    TestBitmap bitmap(21, 21);
+    ASSERT_EQ(DrawPixels(bitmap, 5, { 10 }, { 10 }), KrevoDone);
+    for (int32_t y = 0; y < 21; ++y)
+        for (int32_t x = 0; x < 21; ++x) {
+            const double distance = std::hypot(x - 10.0, y - 10.0);
+            EXPECT_EQ(bitmap.At(x, y) != 0, distance >= 3.5 && distance < 6.5) << x << ", " << y;
+        }
+}
+
+TEST(CubicFit, CollinearPointsGiveTheStraightLine)
+{
+    UseThinPen();
+    ASSERT_EQ(SetCubicFitPixelInterval(2.0), 2.0);
+    TestBitmap fitted(40, 10);
+    TestBitmap straight(40, 10);
+    ASSERT_EQ(DrawPixels(fitted, 6, { 0, 10, 30 }, { 5, 5, 5 }), KrevoDone);
+    ASSERT_EQ(DrawPixels(straight, 0, { 0, 30 }, { 5, 5 }), KrevoDone);
+    EXPECT_EQ(Difference(fitted, straight), "");
+}
+
+TEST(CubicFit, CurvePassesThroughThePointsInBothParametrisations)
+{
+    UseThinPen();
+    SetCubicFitPixelInterval(1.0);
+    const std::vector<std::pair<const char*, std::vector<double>>> xs = {
+        { "increasing x", { 5, 20, 35, 50 } },
+        { "x going back", { 5, 40, 10, 50 } },
+    };
+    const std::vector<double> y = { 20, 5, 20, 5 };
+    for (const auto& [label, x] : xs) {
+        SCOPED_TRACE(label);
+        TestBitmap bitmap(60, 30);
+        ASSERT_EQ(DrawPixels(bitmap, 6, x, y), KrevoDone);
+        for (size_t k = 0; k + 1 < x.size(); ++k)
+            EXPECT_NE(bitmap.At(static_cast<int32_t>(x[k]), static_cast<int32_t>(y[k])), 0u);
+        // Natural ends bulge a little beyond the points, never far.
+        for (const auto& [px, py] : Painted(bitmap))
+            EXPECT_TRUE(py >= 0 && py <= 27) << px << ", " << py;
+        EXPECT_GE(bitmap.CountNot(0), 45); // at least one pixel per column crossed
+    }
+}
+
+TEST(CubicFit, BreaksSplitTheCurve)
+{
+    UseThinPen();
+    SetCubicFitPixelInterval(1.0);
+    TestBitmap bitmap(40, 10);
+    ASSERT_EQ(DrawPixels(bitmap, 6, { 0, 10, 20, 30, 39 }, { 2, 2, kNaN, 7, 7 }), KrevoDone);
+    TestBitmap expected(40, 10);
+    ASSERT_EQ(DrawPixels(expected, 0, { 0, 10, 20, 30, 39 }, { 2, 2, kNaN, 7, 7 }), KrevoDone);
+    EXPECT_EQ(Difference(bitmap, expected), "");
+}
+
+} // namespace
