@@ -1,0 +1,230 @@
+// The item classes and the bare XYItem: storage modes, array copies, refused lengths.
+#include <climits>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vantrel/Error.h>
+#include <vantrel/Ref.h>
+#include <vantrel/XYItem_Data.h>
+#include <vantrel/XYItem_Label.h>
+#include <vantrel/XYItem_Shape.h>
+
+using namespace vantrel;
+
+namespace {
+
+int32_t ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// count copies of value, indexed from lowerBound.
+DoubleArray Filled(int32_t count, int32_t lowerBound = 0, double value = 1.0)
+{
+    return DoubleArray(std::vector<double>(static_cast<std::size_t>(count), value), lowerBound);
+}
+
+// Everything the plotting path can see of a series, for "unchanged" checks.
+auto StateOf(const XYItem_Data& d)
+{
+    return std::tuple(d.XArray(), d.YArray(), d.Length(), d.UseInterval());
+}
+
+TEST(XYItem, BareObjectStoresNothingAndClassesAnswerThroughTheInterface)
+{
+    XYItem bare;
+    bare.Enabled(true);
+    bare.Name("kept?");
+    EXPECT_EQ(
+        std::tuple(bare.Enabled(), bare.Name(), bare.TypeID()), std::tuple(false, "", gxyData));
+
+    auto label = std::make_shared<XYItem_Label>();
+    auto shape = std::make_shared<XYItem_Shape>();
+    const Ref<XYItem> items[] = { std::make_shared<XYItem_Data>(), label, shape };
+    for (int32_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(items[k]->TypeID(), k);
+        items[k]->Name("n" + std::to_string(k));
+        items[k]->Enabled(false);
+    }
+    EXPECT_EQ(std::tuple(label->Name(), label->Enabled()), std::tuple("n1", false));
+    shape->Name("own");
+    EXPECT_EQ(items[2]->Name(), "own");
+}
+
+TEST(XYItem_Data, NewObjectDefaults)
+{
+    XYItem_Data d;
+    EXPECT_EQ(std::tuple(d.Length(), d.Color1(), d.Color2(), d.DrawWidth(), d.DrawStyle(),
+                  d.DrawMode(), d.GraphType(), d.UseInterval(), d.InterleavedData(), d.Enabled()),
+        std::tuple(0, 255, 255, int16_t { 0 }, 0, 13, gdtLine, false, false, true));
+    EXPECT_TRUE(d.XArray().Empty() && d.YArray().Empty());
+    XYItem_Shape s;
+    EXPECT_EQ(std::tuple(s.ShapeType(), s.Color(), s.FillColor(), s.Fill(), XYItem_Label().Color()),
+        std::tuple(gstLine, 255, 255, false, 0));
+}
+
+TEST(XYItem_Data, ElementAccessOutsideTheHeldBoundsRaises9)
+{
+    XYItem_Data none;
+    XYItem_Data fresh;
+    fresh.InitArrays(5);
+    XYItem_Data fromOne;
+    fromOne.SetArrays(Filled(3, 1, 7.0), Filled(3, 1), 3);
+    const struct {
+        const char* label;
+        const XYItem_Data& item;
+        int32_t index;
+    } cases[] = {
+        { "no array held", none, 0 },
+        { "InitArrays 5, index 5", fresh, 5 },
+        { "InitArrays 5, index -1", fresh, -1 },
+        { "INT32_MAX", fresh, INT32_MAX },
+        { "INT32_MIN", fresh, INT32_MIN },
+        { "host bounds 1..3, index 0", fromOne, 0 },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorOf([&] { (void)c.item.X(c.index); }), 9) << c.label;
+        EXPECT_EQ(ErrorOf([&] { (void)c.item.Y(c.index); }), 9) << c.label;
+    }
+    EXPECT_EQ(ErrorOf([&] { (void)fromOne.XStart(); }), 9) << "XStart is element 0";
+    EXPECT_EQ(std::tuple(fromOne.X(1), fresh.X(4), fresh.Y(0)), std::tuple(7.0, 0.0, 0.0));
+}
+
+TEST(XYItem_Data, ArraysAreCopiedInAndOut)
+{
+    DoubleArray x({ 1, 2, 3 }, -1);
+    XYItem_Data d;
+    d.SetArrays(x, Filled(3, -1), 3);
+    x(-1) = 100;
+    DoubleArray out = d.XArray();
+    out(0) = 200;
+    d.Y(1, 42);
+    EXPECT_EQ(d.XArray(), DoubleArray({ 1, 2, 3 }, -1));
+    EXPECT_EQ(x(1), 3.0);
+}
+
+TEST(XYItem_Data, RefusedLengthsRaise9AndLeaveTheItemUnchanged)
+{
+    using Call = std::function<void(XYItem_Data&)>;
+    auto setArrays = [](int32_t xCount, int32_t yCount, int32_t length) -> Call {
+        return [=](XYItem_Data& d) { d.SetArrays(Filled(xCount), Filled(yCount), length); };
+    };
+    auto setY = [](int32_t yCount, int32_t length) -> Call {
+        return [=](XYItem_Data& d) { d.SetYArray(Filled(yCount), length); };
+    };
+    auto init
+        = [](int32_t length) -> Call { return [=](XYItem_Data& d) { d.InitArrays(length); }; };
+    const struct {
+        const char* label;
+        bool interval;
+        Call call;
+        int32_t error;
+    } cases[] = {
+        { "SetArrays length 0", false, setArrays(3, 3, 0), 0 },
+        { "SetArrays length equal to both counts", false, setArrays(3, 3, 3), 0 },
+        { "SetArrays negative", false, setArrays(3, 3, -1), 9 },
+        { "SetArrays INT32_MIN", false, setArrays(3, 3, INT32_MIN), 9 },
+        { "SetArrays beyond X", false, setArrays(2, 3, 3), 9 },
+        { "SetArrays beyond Y", false, setArrays(3, 2, 3), 9 },
+        { "SetArrays INT32_MAX", false, setArrays(3, 3, INT32_MAX), 9 },
+        { "SetArrays empty arrays, length 1", false, setArrays(0, 0, 1), 9 },
+        { "SetArrays ignored in interval mode", true, setArrays(3, 3, -1), 0 },
+        { "SetYArray length equal to Y count", true, setY(4, 4), 0 },
+        { "SetYArray beyond Y", true, setY(4, 5), 9 },
+        { "SetYArray negative", true, setY(4, -3), 9 },
+        { "SetYArray ignored in point mode", false, setY(4, 5), 0 },
+        { "InitArrays 0", false, init(0), 9 },
+        { "InitArrays -1 in interval mode", true, init(-1), 9 },
+        { "InitArrays INT32_MIN", false, init(INT32_MIN), 9 },
+    };
+    for (const auto& c : cases) {
+        XYItem_Data d;
+        d.UseInterval(c.interval);
+        d.InitArrays(1);
+        d.X(0, 11);
+        auto before = StateOf(d);
+        EXPECT_EQ(ErrorOf([&] { c.call(d); }), c.error) << c.label;
+        if (c.error != 0) {
+            EXPECT_EQ(StateOf(d), before) << c.label;
+        }
+    }
+}
+
+TEST(XYItem_Data, IntervalModeAndBack)
+{
+    XYItem_Data d;
+    d.UseInterval(true);
+    d.XStart(10);
+    d.XInterval(0.5);
+    EXPECT_EQ(std::tuple(d.XStart(), d.XInterval(), d.X(1)), std::tuple(10.0, 0.5, 0.5));
+    d.InitArrays(4);
+    EXPECT_EQ(
+        std::tuple(d.XArray().Count(), d.XStart(), d.YArray().Count()), std::tuple(2, 10.0, 4))
+        << "InitArrays keeps the interval pair";
+    d.UseInterval(true);
+    EXPECT_EQ(std::tuple(d.XStart(), d.XInterval()), std::tuple(0.0, 0.0)) << "true again restarts";
+
+    d.UseInterval(false);
+    EXPECT_EQ(std::tuple(d.XArray().Count(), d.Length(), d.XInterval()), std::tuple(2, 4, 0.0));
+    d.XStart(99);
+    d.XInterval(99);
+    EXPECT_EQ(d.XArray(), DoubleArray({ 0.0, 0.0 })) << "point mode ignores both puts";
+}
+
+TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
+{
+    const struct {
+        const char* label;
+        int32_t xFrom, xCount, yFrom, yCount, length;
+        bool plottable;
+    } pointCases[] = {
+        { "arrays of the length", 0, 3, 0, 3, 3, true },
+        { "length 0 over arrays", 0, 1, 0, 1, 0, true },
+        { "length 0 over empty arrays: no element 0", 0, 0, 0, 0, 0, false },
+        { "X from index 1 has no element 0", 1, 3, 0, 3, 3, false },
+        { "from -2, length 3 reads 0..2", -2, 5, -2, 5, 3, true },
+        { "Y from -2, length 5 would read past index 2", 0, 5, -2, 5, 5, false },
+    };
+    for (const auto& c : pointCases) {
+        XYItem_Data d;
+        d.SetArrays(Filled(c.xCount, c.xFrom), Filled(c.yCount, c.yFrom), c.length);
+        EXPECT_EQ(d.Plottable(), c.plottable) << c.label;
+    }
+
+    XYItem_Data d;
+    EXPECT_FALSE(d.Plottable()) << "new item";
+    d.UseInterval(true);
+    EXPECT_FALSE(d.Plottable()) << "interval pair without Y";
+    d.SetYArray(Filled(4), 4);
+    EXPECT_TRUE(d.Plottable()) << "interval with Y";
+    d.UseInterval(false);
+    EXPECT_FALSE(d.Plottable()) << "the pair kept in point mode, length 4";
+    d.InitArrays(2);
+    EXPECT_TRUE(d.Plottable()) << "InitArrays in point mode";
+}
+
+TEST(Items, NegativeDrawWidthIsIgnoredAndTagIsACopy)
+{
+    XYItem_Shape s;
+    s.DrawWidth(3);
+    s.DrawWidth(INT16_MIN);
+    EXPECT_EQ(s.DrawWidth(), 3);
+
+    Variant text = std::string("first");
+    s.Tag(text);
+    std::get<std::string>(text) = "changed";
+    Variant out = s.Tag();
+    std::get<std::string>(out) = "changed too";
+    EXPECT_EQ(std::get<std::string>(s.Tag()), "first");
+
+    auto payload = std::make_shared<int>(1);
+    s.Tag(Object(payload));
+    *payload = 2;
+    EXPECT_EQ(*std::static_pointer_cast<int>(std::get<Object>(s.Tag())), 2) << "objects shared";
+}
+
+} // namespace
