@@ -12,9 +12,16 @@
 #include <vantrel/Enums.h>
 #include <vantrel/Error.h>
 #include <vantrel/GraphBounds.h>
+#include <vantrel/GraphData.h>
 #include <vantrel/MemoryPropertyBag.h>
+#include <vantrel/PanelData.h>
+#include <vantrel/PanelManager.h>
 #include <vantrel/PropertyBag.h>
 #include <vantrel/Records.h>
 #include <vantrel/Ref.h>
 #include <vantrel/Rounding.h>
 #include <vantrel/Variant.h>
+#include <vantrel/XYItem.h>
+#include <vantrel/XYItem_Data.h>
+#include <vantrel/XYItem_Label.h>
+#include <vantrel/XYItem_Shape.h>
