@@ -14,12 +14,15 @@
 #include <vantrel/GraphBounds.h>
 #include <vantrel/GraphData.h>
 #include <vantrel/MemoryPropertyBag.h>
+#include <vantrel/OrvGraph.h>
+#include <vantrel/OrvGraphEvents.h>
 #include <vantrel/PanelData.h>
 #include <vantrel/PanelManager.h>
 #include <vantrel/PropertyBag.h>
 #include <vantrel/Records.h>
 #include <vantrel/Ref.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/ValueText.h>
 #include <vantrel/Variant.h>
 #include <vantrel/XYItem.h>
 #include <vantrel/XYItem_Data.h>

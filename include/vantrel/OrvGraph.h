@@ -1,0 +1,237 @@
+// OrvGraph: the graph control. A frame picture with the axis value text in its margins and, in
+// front of it, the plot area; a current data that every full redraw replays.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vantrel/Colors.h>
+#include <vantrel/Enums.h>
+#include <vantrel/GraphData.h>
+#include <vantrel/OrvGraphEvents.h>
+#include <vantrel/PropertyBag.h>
+#include <vantrel/Records.h>
+#include <vantrel/Ref.h>
+
+namespace vantrel {
+
+namespace platform {
+class ControlContainer;
+class PictureSurface;
+} // namespace platform
+
+class OrvGraph {
+public:
+    // The host sites the control on its container with the two pictures it made for it; all
+    // three must outlive the control. Every field starts at zero, empty, False or no object.
+    OrvGraph(platform::ControlContainer& container, platform::PictureSurface& frame,
+        platform::PictureSurface& inside);
+    ~OrvGraph();
+    OrvGraph(const OrvGraph&) = delete;
+    OrvGraph& operator=(const OrvGraph&) = delete;
+
+    // Lifecycle entry points the host calls.
+    void InitProperties();
+    void ReadProperties(PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag);
+    void Resize();
+    void AmbientChanged(std::string_view name);
+    void SetEventSink(OrvGraphEvents* sink);
+
+    // Properties that live in the pictures.
+    GraphAppearanceConstants FrameAppearance() const;
+    void FrameAppearance(GraphAppearanceConstants value);
+    GraphAppearanceConstants InsideAppearance() const;
+    void InsideAppearance(GraphAppearanceConstants value);
+    int32_t FrameMousePointer() const;
+    void FrameMousePointer(int32_t value);
+    int32_t InsideMousePointer() const;
+    void InsideMousePointer(int32_t value);
+    bool Enabled() const;
+    void Enabled(bool value);
+
+    // Colours and frame.
+    OleColor FrameForeColor() const { return frameForeColor_; }
+    void FrameForeColor(OleColor value);
+    OleColor FrameBackColor() const { return frameBackColor_; }
+    void FrameBackColor(OleColor value);
+    OleColor InsideBackColor() const { return insideBackColor_; }
+    void InsideBackColor(OleColor value);
+    bool FrameEnabled() const { return frameEnabled_; }
+    void FrameEnabled(bool value);
+    float FrameLeft() const { return frameLeft_; }
+    void FrameLeft(float value);
+    float FrameTop() const { return frameTop_; }
+    void FrameTop(float value);
+    float FrameRight() const { return frameRight_; }
+    void FrameRight(float value);
+    float FrameBottom() const { return frameBottom_; }
+    void FrameBottom(float value);
+
+    // Drawing style.
+    bool KeepData() const { return keepData_; }
+    void KeepData(bool value);
+    bool ZoomEnabled() const { return zoomEnabled_; }
+    void ZoomEnabled(bool value);
+    int32_t DrawStyle() const { return drawStyle_; }
+    void DrawStyle(int32_t value);
+    int32_t DrawMode() const { return drawMode_; }
+    void DrawMode(int32_t value);
+    int16_t DrawWidth() const { return drawWidth_; }
+    void DrawWidth(int16_t value);
+    bool CirclePoints() const { return circlePoints_; }
+    void CirclePoints(bool value);
+    int32_t CircleRadius() const { return circleRadius_; }
+    void CircleRadius(int32_t value);
+    bool CubicFit() const { return cubicFit_; }
+    void CubicFit(bool value);
+    double CubicFitInterval() const { return cubicFitInterval_; }
+    void CubicFitInterval(double value);
+
+    // X axis.
+    GraphAxisTypeConstants XAxisType() const { return xAxisType_; }
+    void XAxisType(GraphAxisTypeConstants value) { xAxisType_ = value; }
+    GraphGridStyleConstants XGridStyle() const { return xFormat_.GridStyle; }
+    void XGridStyle(GraphGridStyleConstants value);
+    int32_t XGridLines() const { return xFormat_.GridLines; }
+    void XGridLines(int32_t value);
+    OleColor XGridColor() const { return static_cast<OleColor>(xFormat_.GridColor); }
+    void XGridColor(OleColor value);
+    std::string XAxisName() const { return xFormat_.Name; }
+    void XAxisName(const std::string& value);
+    std::string XAxisUnits() const { return xFormat_.Units; }
+    void XAxisUnits(const std::string& value);
+    bool XAxisValues() const { return xFormat_.Values; }
+    void XAxisValues(bool value);
+    bool XAxisToolTip() const { return xFormat_.ToolTipValues; }
+    void XAxisToolTip(bool value);
+    GraphAxisValueFormatConstants XAxisValueFormat() const { return xFormat_.ValueFormat; }
+    void XAxisValueFormat(GraphAxisValueFormatConstants value);
+    int32_t XAxisValuePrecision() const { return xFormat_.ValuePrecision; }
+    void XAxisValuePrecision(int32_t value);
+    double XOrigin() const { return xFormat_.Origin; }
+    void XOrigin(double value);
+    OleColor XOriginColor() const { return static_cast<OleColor>(xFormat_.OriginColor); }
+    void XOriginColor(OleColor value);
+    GraphGridStyleConstants XOriginStyle() const { return xFormat_.OriginStyle; }
+    void XOriginStyle(GraphGridStyleConstants value);
+
+    // Y axis.
+    GraphAxisTypeConstants YAxisType() const { return yAxisType_; }
+    void YAxisType(GraphAxisTypeConstants value) { yAxisType_ = value; }
+    GraphGridStyleConstants YGridStyle() const { return yFormat_.GridStyle; }
+    void YGridStyle(GraphGridStyleConstants value);
+    int32_t YGridLines() const { return yFormat_.GridLines; }
+    void YGridLines(int32_t value);
+    OleColor YGridColor() const { return static_cast<OleColor>(yFormat_.GridColor); }
+    void YGridColor(OleColor value);
+    std::string YAxisName() const { return yFormat_.Name; }
+    void YAxisName(const std::string& value);
+    std::string YAxisUnits() const { return yFormat_.Units; }
+    void YAxisUnits(const std::string& value);
+    bool YAxisValues() const { return yFormat_.Values; }
+    void YAxisValues(bool value);
+    bool YAxisToolTip() const { return yFormat_.ToolTipValues; }
+    void YAxisToolTip(bool value);
+    GraphAxisValueFormatConstants YAxisValueFormat() const { return yFormat_.ValueFormat; }
+    void YAxisValueFormat(GraphAxisValueFormatConstants value);
+    int32_t YAxisValuePrecision() const { return yFormat_.ValuePrecision; }
+    void YAxisValuePrecision(int32_t value);
+    double YOrigin() const { return yFormat_.Origin; }
+    void YOrigin(double value);
+    OleColor YOriginColor() const { return static_cast<OleColor>(yFormat_.OriginColor); }
+    void YOriginColor(OleColor value);
+    GraphGridStyleConstants YOriginStyle() const { return yFormat_.OriginStyle; }
+    void YOriginStyle(GraphGridStyleConstants value);
+
+    // Read-only state.
+    GraphZoomConstants ZoomState() const { return zoomState_; }
+    bool DataLoaded() const { return dataLoaded_; }
+    bool Scaled() const { return scaled_; }
+    bool Formatted() const { return formatted_; }
+    // The held object itself: a host that changes it changes what the next redraw replays.
+    Ref<GraphData> CurrentData() const { return currentData_; }
+    double XMin() const { return displayed_.XMin; }
+    double XMax() const { return displayed_.XMax; }
+    double YMin() const { return displayed_.YMin; }
+    double YMax() const { return displayed_.YMax; }
+    int32_t GraphPixelWidth() const;
+    int32_t GraphPixelHeight() const;
+    int32_t FramePixelWidth() const;
+    int32_t FramePixelHeight() const;
+
+    // Clearing, scaling, presenting.
+    void Clear(bool bRefresh = true);
+    void SetScale(double XMin, double YMin, double XMax, double YMax);
+    void Refresh();
+    void Redraw();
+
+private:
+    // Receives one picture's pointer notifications and hands them to the control.
+    class PictureInput;
+
+    void Notify(std::string_view propertyName);
+    // The margin setters move the plot area at once only while nothing is drawn on it.
+    void MoveInsideIfEmpty();
+    void SetPictureBackColor(platform::PictureSurface& picture, OleColor value);
+
+    // Layout.
+    void MoveInside();
+    void LayoutGraph(double XMin, double YMin, double XMax, double YMax);
+    // Writes the control's axis types and formats into the current data's axes and scales them
+    // to the displayed bounds on the plot area's present size; Error 91 without a current data.
+    bool ScaleCurrentData();
+
+    // Clearing and retained data.
+    void ClearFrame(bool bRefresh);
+    void ClearInside(bool bRefresh);
+    void ResetCurrentData();
+    void GetKeepPanel();
+
+    // Pointer notifications (the handlers' behaviour arrives with the interaction code).
+    void FrameMouse(int kind, int16_t button, int16_t shift, float x, float y);
+    void InsideMouse(int kind, int16_t button, int16_t shift, float x, float y);
+
+    platform::ControlContainer& container_;
+    platform::PictureSurface& pctFrame_;
+    platform::PictureSurface& pctGraph_;
+    std::unique_ptr<PictureInput> frameInput_;
+    std::unique_ptr<PictureInput> insideInput_;
+    OrvGraphEvents* sink_ = nullptr;
+
+    Ref<GraphData> currentData_;
+    AxisFormatRecord xFormat_ = EmptyFormat();
+    AxisFormatRecord yFormat_ = EmptyFormat();
+    GraphAxisTypeConstants xAxisType_ = gatLinear;
+    GraphAxisTypeConstants yAxisType_ = gatLinear;
+    BoundsRecord displayed_;
+    bool circlePoints_ = false;
+    int16_t circleRadius_ = 0;
+    bool cubicFit_ = false;
+    double cubicFitInterval_ = 0.0;
+    int32_t drawMode_ = 0;
+    int32_t drawStyle_ = 0;
+    int16_t drawWidth_ = 0;
+    bool frameEnabled_ = false;
+    float frameLeft_ = 0.0f;
+    float frameTop_ = 0.0f;
+    float frameRight_ = 0.0f;
+    float frameBottom_ = 0.0f;
+    OleColor frameForeColor_ = 0;
+    OleColor frameBackColor_ = 0;
+    bool zoomEnabled_ = false;
+    BoundsRecord zoomRect_;
+    bool anchorPending_ = false;
+    bool bandShown_ = false;
+    GraphZoomConstants zoomState_ = grzOff;
+    OleColor insideBackColor_ = 0;
+    bool keepData_ = false;
+    bool dataLoaded_ = false;
+    bool formatted_ = false;
+    bool scaled_ = false;
+
+    // A new control holds zero and empty in every field, not a new AxisFormat's defaults.
+    static AxisFormatRecord EmptyFormat();
+};
+
+} // namespace vantrel

@@ -1,0 +1,81 @@
+// Clearing the pictures and the current data, setting the scale, presenting retained drawing.
+#include "platform/PictureSurface.h"
+
+#include <vantrel/Error.h>
+#include <vantrel/OrvGraph.h>
+
+namespace vantrel {
+
+// Draws nothing: grid, values and origin marks come back with the next drawing call (which
+// finds Formatted False) or the next full redraw.
+void OrvGraph::Clear(bool bRefresh)
+{
+    ClearFrame(bRefresh);
+    if (bRefresh) {
+        zoomState_ = grzOff;
+        // The selection collapses onto its current corner.
+        zoomRect_.XMin = zoomRect_.XMax;
+        zoomRect_.YMin = zoomRect_.YMax;
+    }
+    ResetCurrentData();
+    formatted_ = false;
+    dataLoaded_ = false;
+}
+
+void OrvGraph::ClearFrame(bool bRefresh)
+{
+    ClearInside(bRefresh);
+    bandShown_ = false;
+    anchorPending_ = false;
+    pctFrame_.AutoRedraw(true);
+    pctFrame_.Cls();
+    if (bRefresh)
+        pctFrame_.AutoRedraw(false);
+}
+
+void OrvGraph::ClearInside(bool bRefresh)
+{
+    pctGraph_.AutoRedraw(true);
+    pctGraph_.Cls();
+    if (bRefresh)
+        pctGraph_.AutoRedraw(false);
+}
+
+// The former current data is released, not changed: a host's source keeps its items. Unlike a
+// layout, the plot area stays where it is and the displayed bounds stay as they are.
+void OrvGraph::ResetCurrentData()
+{
+    currentData_ = std::make_shared<GraphData>();
+    currentData_->Bounds()->SetRecord(displayed_);
+    scaled_ = ScaleCurrentData();
+}
+
+// The range set becomes the full range too, to which an unzoom returns.
+void OrvGraph::SetScale(double XMin, double YMin, double XMax, double YMax)
+{
+    LayoutGraph(XMin, YMin, XMax, YMax);
+    currentData_->Bounds()->SetRecord(displayed_);
+}
+
+// Presents what drawing with bRefresh False left in the retained images, and ends retained mode.
+void OrvGraph::Refresh()
+{
+    pctGraph_.AutoRedraw(true);
+    pctFrame_.AutoRedraw(true);
+    pctGraph_.Refresh();
+    pctFrame_.Refresh();
+    pctGraph_.AutoRedraw(false);
+    pctFrame_.AutoRedraw(false);
+}
+
+void OrvGraph::GetKeepPanel()
+{
+    const Ref<PanelManager> panels = currentData_->PanelList();
+    if (panels->Count() == 0)
+        panels->Add(std::make_shared<PanelData>(), -1);
+}
+
+// Replaying retained data arrives with the item drawing; until then there is nothing to replay.
+void OrvGraph::Redraw() { }
+
+} // namespace vantrel

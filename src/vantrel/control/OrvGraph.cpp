@@ -1,0 +1,143 @@
+// OrvGraph: creation, siting on the pictures, initialisation with defaults, termination.
+#include "platform/ControlContainer.h"
+#include "platform/PictureSurface.h"
+
+#include <vantrel/OrvGraph.h>
+#include <vantrel/Rounding.h>
+
+namespace vantrel {
+
+namespace {
+enum MouseKind { mouseDown = 0, mouseMove = 1, mouseUp = 2, mouseClick = 3 };
+}
+
+class OrvGraph::PictureInput final : public platform::PictureListener {
+public:
+    using Handler = void (OrvGraph::*)(int, int16_t, int16_t, float, float);
+
+    PictureInput(OrvGraph& graph, Handler handler)
+        : graph_(graph)
+        , handler_(handler)
+    {
+    }
+
+    void Click() override { (graph_.*handler_)(mouseClick, 0, 0, 0.0f, 0.0f); }
+    void MouseDown(int16_t button, int16_t shift, float x, float y) override
+    {
+        (graph_.*handler_)(mouseDown, button, shift, x, y);
+    }
+    void MouseMove(int16_t button, int16_t shift, float x, float y) override
+    {
+        (graph_.*handler_)(mouseMove, button, shift, x, y);
+    }
+    void MouseUp(int16_t button, int16_t shift, float x, float y) override
+    {
+        (graph_.*handler_)(mouseUp, button, shift, x, y);
+    }
+
+private:
+    OrvGraph& graph_;
+    Handler handler_;
+};
+
+AxisFormatRecord OrvGraph::EmptyFormat()
+{
+    AxisFormatRecord empty;
+    empty.GridStyle = ggsNone;
+    empty.GridLines = 0;
+    empty.GridColor = 0;
+    empty.OriginColor = 0;
+    empty.OriginStyle = ggsNone;
+    empty.Values = false;
+    empty.ToolTipValues = false;
+    empty.ValuePrecision = 0;
+    return empty;
+}
+
+OrvGraph::OrvGraph(platform::ControlContainer& container, platform::PictureSurface& frame,
+    platform::PictureSurface& inside)
+    : container_(container)
+    , pctFrame_(frame)
+    , pctGraph_(inside)
+    , frameInput_(std::make_unique<PictureInput>(*this, &OrvGraph::FrameMouse))
+    , insideInput_(std::make_unique<PictureInput>(*this, &OrvGraph::InsideMouse))
+{
+    pctFrame_.SetListener(frameInput_.get());
+    pctGraph_.SetListener(insideInput_.get());
+}
+
+OrvGraph::~OrvGraph()
+{
+    pctFrame_.SetListener(nullptr);
+    pctGraph_.SetListener(nullptr);
+}
+
+void OrvGraph::SetEventSink(OrvGraphEvents* sink) { sink_ = sink; }
+
+void OrvGraph::Notify(std::string_view propertyName) { container_.PropertyChanged(propertyName); }
+
+// The host's ambient properties do not concern the control.
+void OrvGraph::AmbientChanged(std::string_view) { }
+
+void OrvGraph::InitProperties()
+{
+    FrameAppearance(gra3D);
+    InsideAppearance(gra3D);
+    FrameMousePointer(0);
+    InsideMousePointer(2);
+    FrameForeColor(0);
+    FrameBackColor(0x80000005u);
+    InsideBackColor(0x80000005u);
+    Enabled(true);
+    KeepData(true);
+    ZoomEnabled(true);
+    DrawStyle(0);
+    DrawMode(13);
+    DrawWidth(0);
+    FrameEnabled(true);
+    FrameLeft(1200.0f);
+    FrameRight(480.0f);
+    FrameTop(1200.0f);
+    FrameBottom(480.0f);
+    XAxisType(gatLinear);
+    XGridStyle(ggsLines);
+    XGridLines(10);
+    XGridColor(0xC0C0C0u);
+    XAxisName("");
+    XAxisUnits("");
+    XAxisValues(true);
+    XAxisToolTip(true);
+    XAxisValuePrecision(3);
+    XAxisValueFormat(gavNormal);
+    XOrigin(0.0);
+    XOriginColor(0xC0C0C0u);
+    XOriginStyle(ggsLines);
+    YAxisType(gatLinear);
+    YGridStyle(ggsLines);
+    YGridLines(10);
+    YGridColor(0xC0C0C0u);
+    YAxisName("");
+    YAxisUnits("");
+    YAxisValues(true);
+    YAxisToolTip(true);
+    YAxisValuePrecision(3);
+    YAxisValueFormat(gavNormal);
+    YOrigin(0.0);
+    YOriginColor(0xC0C0C0u);
+    YOriginStyle(ggsLines);
+    CirclePoints(false);
+    CircleRadius(3);
+    CubicFit(false);
+    CubicFitInterval(1.0);
+}
+
+int32_t OrvGraph::GraphPixelWidth() const { return CLng(pctGraph_.ScaleWidth()); }
+int32_t OrvGraph::GraphPixelHeight() const { return CLng(pctGraph_.ScaleHeight()); }
+int32_t OrvGraph::FramePixelWidth() const { return CLng(pctFrame_.ScaleWidth()); }
+int32_t OrvGraph::FramePixelHeight() const { return CLng(pctFrame_.ScaleHeight()); }
+
+// Pointer input reaches the control; what it does with it comes with the interaction code.
+void OrvGraph::FrameMouse(int, int16_t, int16_t, float, float) { }
+void OrvGraph::InsideMouse(int, int16_t, int16_t, float, float) { }
+
+} // namespace vantrel

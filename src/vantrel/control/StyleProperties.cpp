@@ -1,0 +1,114 @@
+// Stored properties of drawing style, retention, zoom and frame margins, with their checks.
+#include <cmath>
+#include <vantrel/Error.h>
+#include <vantrel/OrvGraph.h>
+
+namespace vantrel {
+
+void OrvGraph::KeepData(bool value)
+{
+    keepData_ = value;
+    Notify("KeepData");
+}
+
+void OrvGraph::ZoomEnabled(bool value)
+{
+    zoomEnabled_ = value;
+    Notify("ZoomEnabled");
+}
+
+void OrvGraph::DrawStyle(int32_t value)
+{
+    drawStyle_ = value;
+    Notify("DrawStyle");
+}
+
+void OrvGraph::DrawMode(int32_t value)
+{
+    drawMode_ = value;
+    Notify("DrawMode");
+}
+
+// A negative width is ignored silently.
+void OrvGraph::DrawWidth(int16_t value)
+{
+    if (value < 0)
+        return;
+    drawWidth_ = value;
+    Notify("DrawWidth");
+}
+
+void OrvGraph::CirclePoints(bool value)
+{
+    circlePoints_ = value;
+    Notify("CirclePoints");
+}
+
+// 0 or less is ignored silently; above the 16-bit field's range is an overflow.
+void OrvGraph::CircleRadius(int32_t value)
+{
+    if (value <= 0)
+        return;
+    if (value > INT16_MAX)
+        throw Error(errOverflow);
+    circleRadius_ = static_cast<int16_t>(value);
+    Notify("CircleRadius");
+}
+
+void OrvGraph::CubicFit(bool value)
+{
+    cubicFit_ = value;
+    Notify("CubicFit");
+}
+
+// Only 0.1 to 10 pixels, both included, are taken; anything else (NaN too) is ignored.
+void OrvGraph::CubicFitInterval(double value)
+{
+    if (!(value >= 0.1 && value <= 10.0))
+        return;
+    cubicFitInterval_ = value;
+    Notify("CubicFitInterval");
+}
+
+void OrvGraph::MoveInsideIfEmpty()
+{
+    if (!dataLoaded_)
+        MoveInside();
+}
+
+void OrvGraph::FrameEnabled(bool value)
+{
+    frameEnabled_ = value;
+    Notify("FrameEnabled");
+    MoveInsideIfEmpty();
+}
+
+void OrvGraph::FrameLeft(float value)
+{
+    frameLeft_ = value;
+    Notify("FrameLeft");
+    MoveInsideIfEmpty();
+}
+
+void OrvGraph::FrameTop(float value)
+{
+    frameTop_ = value;
+    Notify("FrameTop");
+    MoveInsideIfEmpty();
+}
+
+void OrvGraph::FrameRight(float value)
+{
+    frameRight_ = value;
+    Notify("FrameRight");
+    MoveInsideIfEmpty();
+}
+
+void OrvGraph::FrameBottom(float value)
+{
+    frameBottom_ = value;
+    Notify("FrameBottom");
+    MoveInsideIfEmpty();
+}
+
+} // namespace vantrel
