@@ -1,5 +1,6 @@
 // A host program built against the installed package only.
 #include <cstdio>
+#include <vantrel/HeadlessHost.h>
 #include <vantrel/vantrel.h>
 
 int main()
@@ -18,6 +19,12 @@ int main()
         if (e.Number() != 6)
             return 4;
     }
+    vantrel::HeadlessHost host(320, 240);
+    host.InitNew();
+    host.Graph().Clear();
+    host.Graph().SetScale(0.0, 0.0, 10.0, 5.0);
+    if (!host.Graph().Scaled())
+        return 5;
     std::puts("consumer: ok");
     return 0;
 }

@@ -1,0 +1,157 @@
+// HeadlessHost: the container, the two software pictures and the control, composed into a screen.
+#include "common/PngIo.h"
+#include "common/SimpleContainer.h"
+#include "common/SoftPicture.h"
+
+#include <gdi/Gdi.h>
+#include <vantrel/HeadlessHost.h>
+
+namespace vantrel {
+
+namespace {
+constexpr float twipsPerPixel = hostkit::SimpleContainer::twipsPerPixel;
+}
+
+struct HeadlessHost::Parts {
+    Parts(int32_t widthPixels, int32_t heightPixels, bool userMode)
+        : container(static_cast<float>(widthPixels) * twipsPerPixel,
+            static_cast<float>(heightPixels) * twipsPerPixel, userMode)
+        , graph(container, frame, inside)
+    {
+    }
+
+    // The control's surface: the frame picture, then the inside picture in front of it.
+    hostkit::PixelImage ComposeScreen() const
+    {
+        const auto width = static_cast<int32_t>(container.ScaleWidth() / twipsPerPixel);
+        const auto height = static_cast<int32_t>(container.ScaleHeight() / twipsPerPixel);
+        hostkit::PixelImage screen(width, height, gdi::TranslateColor(0x8000000Fu));
+        for (const hostkit::SoftPicture* picture : { &frame, &inside }) {
+            const hostkit::PixelBounds at = picture->OuterPixels();
+            const hostkit::PixelImage shown = picture->ScreenCopy();
+            for (int32_t y = 0; y < shown.height; ++y)
+                for (int32_t x = 0; x < shown.width; ++x)
+                    if (screen.Contains(at.left + x, at.top + y))
+                        screen.At(at.left + x, at.top + y) = shown.At(x, y);
+        }
+        return screen;
+    }
+
+    hostkit::SimpleContainer container;
+    hostkit::SoftPicture frame;
+    hostkit::SoftPicture inside;
+    OrvGraph graph;
+};
+
+HeadlessHost::HeadlessHost(int32_t widthPixels, int32_t heightPixels, bool userMode)
+    : parts_(std::make_unique<Parts>(widthPixels, heightPixels, userMode))
+{
+}
+
+HeadlessHost::~HeadlessHost() = default;
+
+OrvGraph& HeadlessHost::Graph() { return parts_->graph; }
+
+void HeadlessHost::InitNew()
+{
+    parts_->graph.InitProperties();
+    parts_->graph.Resize();
+}
+
+void HeadlessHost::Load(PropertyBag& bag)
+{
+    parts_->graph.ReadProperties(bag);
+    parts_->graph.Resize();
+}
+
+void HeadlessHost::Save(PropertyBag& bag) { parts_->graph.WriteProperties(bag); }
+
+void HeadlessHost::ResizePixels(int32_t widthPixels, int32_t heightPixels)
+{
+    parts_->container.SetSize(static_cast<float>(widthPixels) * twipsPerPixel,
+        static_cast<float>(heightPixels) * twipsPerPixel);
+    parts_->graph.Resize();
+}
+
+uint32_t HeadlessHost::InsidePixel(int32_t x, int32_t y) const
+{
+    return parts_->inside.ImagePixel(x, y);
+}
+
+uint32_t HeadlessHost::FramePixel(int32_t x, int32_t y) const
+{
+    return parts_->frame.ImagePixel(x, y);
+}
+
+uint32_t HeadlessHost::ScreenPixel(int32_t x, int32_t y) const
+{
+    // Front to back, without composing the whole screen for one pixel.
+    for (const hostkit::SoftPicture* picture : { &parts_->inside, &parts_->frame }) {
+        const hostkit::PixelBounds at = picture->OuterPixels();
+        const int32_t px = x - at.left;
+        const int32_t py = y - at.top;
+        if (px < 0 || py < 0 || px >= at.width || py >= at.height)
+            continue;
+        const int32_t border = picture->BorderPixels();
+        const uint32_t inner = picture->ScreenPixel(px - border, py - border);
+        return inner != gdi::CLR_INVALID ? inner : picture->ScreenCopy().At(px, py);
+    }
+    const hostkit::PixelImage screen = parts_->ComposeScreen();
+    return screen.Contains(x, y) ? screen.At(x, y) : gdi::CLR_INVALID;
+}
+
+void HeadlessHost::SavePng(const std::string& path) const
+{
+    hostkit::WritePng(path, parts_->ComposeScreen());
+}
+
+std::string HeadlessHost::InsideToolTipText() const { return parts_->inside.ToolTipText(); }
+
+void HeadlessHost::InsideMouseDown(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->inside.InjectMouseDown(button, shift, x, y);
+}
+
+void HeadlessHost::InsideMouseMove(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->inside.InjectMouseMove(button, shift, x, y);
+}
+
+void HeadlessHost::InsideMouseUp(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->inside.InjectMouseUp(button, shift, x, y);
+}
+
+void HeadlessHost::InsideClick() { parts_->inside.InjectClick(); }
+
+void HeadlessHost::FrameMouseDown(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->frame.InjectMouseDown(button, shift, x, y);
+}
+
+void HeadlessHost::FrameMouseMove(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->frame.InjectMouseMove(button, shift, x, y);
+}
+
+void HeadlessHost::FrameMouseUp(int16_t button, int16_t shift, float x, float y)
+{
+    parts_->frame.InjectMouseUp(button, shift, x, y);
+}
+
+void HeadlessHost::FrameClick() { parts_->frame.InjectClick(); }
+
+std::vector<std::string> HeadlessHost::PropertyChanges() const
+{
+    return parts_->container.PropertyChanges();
+}
+
+void HeadlessHost::ClearPropertyChanges() { parts_->container.ClearPropertyChanges(); }
+
+int32_t HeadlessHost::GdiObjectCount() const
+{
+    return gdi::LiveObjectCount(gdi::OBJ_PEN) + gdi::LiveObjectCount(gdi::OBJ_BRUSH)
+        + gdi::LiveObjectCount(gdi::OBJ_FONT);
+}
+
+} // namespace vantrel
