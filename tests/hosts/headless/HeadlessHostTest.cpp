@@ -1,0 +1,101 @@
+// The off-screen host: screen composition, pixel access, PNG output, input and audits.
+#include "hosts/common/PngIo.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <vantrel/Error.h>
+#include <vantrel/HeadlessHost.h>
+#include <vantrel/MemoryPropertyBag.h>
+
+using namespace vantrel;
+
+namespace {
+
+TEST(HeadlessHost, ComposesTheInsidePictureInFrontOfTheFrame)
+{
+    HeadlessHost host(200, 150);
+    host.InitNew();
+    host.Graph().FrameBackColor(0x0000FF);
+    host.Graph().InsideBackColor(0xFF0000);
+    // Default margins: 80 pixels left and top, 32 right and bottom; 3-D borders of 2 pixels.
+    EXPECT_EQ(host.ScreenPixel(10, 10), 0x0000FFu) << "frame margin";
+    EXPECT_EQ(host.ScreenPixel(100, 100), 0xFF0000u) << "plot area";
+    EXPECT_NE(host.ScreenPixel(80, 100), 0xFF0000u) << "plot area border";
+    EXPECT_EQ(host.InsidePixel(0, 0), 0xFF0000u);
+    EXPECT_EQ(host.FramePixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(host.ScreenPixel(200, 0), 0xFFFFFFFFu);
+}
+
+TEST(HeadlessHost, SavesTheScreenAsPng)
+{
+    HeadlessHost host(120, 90);
+    host.InitNew();
+    host.Graph().InsideBackColor(0x00FF00);
+    const std::string path = std::string(VANTREL_TEST_OUTPUT_DIR) + "/headless-screen.png";
+    host.SavePng(path);
+    const hostkit::PngImage image = hostkit::ReadPng(path);
+    ASSERT_EQ(image.width, 120);
+    ASSERT_EQ(image.height, 90);
+    for (int32_t y = 0; y < 90; y += 7)
+        for (int32_t x = 0; x < 120; x += 7)
+            ASSERT_EQ(image.At(x, y), host.ScreenPixel(x, y)) << x << "," << y;
+    std::filesystem::remove(path);
+    EXPECT_THROW(host.SavePng("/nonexistent-dir/x.png"), Error);
+}
+
+TEST(HeadlessHost, SaveAndLoadGoThroughTheBag)
+{
+    HeadlessHost first;
+    first.InitNew();
+    first.Graph().YAxisName("Voltage");
+    MemoryPropertyBag bag;
+    first.Save(bag);
+    EXPECT_TRUE(bag.Contains("yaxisname"));
+
+    HeadlessHost second(300, 200);
+    second.Load(bag);
+    EXPECT_EQ(second.Graph().YAxisName(), "Voltage");
+    EXPECT_TRUE(second.Graph().CurrentData());
+    EXPECT_EQ(second.Graph().FramePixelWidth(), 300 - 4);
+}
+
+TEST(HeadlessHost, RecordsNotificationsAndCountsNoObjectsAfterDrawingCalls)
+{
+    HeadlessHost host;
+    host.InitNew();
+    EXPECT_EQ(host.PropertyChanges().size(), 46u);
+    host.ClearPropertyChanges();
+    host.Graph().DrawMode(6);
+    EXPECT_EQ(host.PropertyChanges(), std::vector<std::string> { "DrawMode" });
+    host.Graph().Clear();
+    host.Graph().SetScale(0, 0, 1, 1);
+    EXPECT_EQ(host.GdiObjectCount(), 0);
+}
+
+TEST(HeadlessHost, ResizeKeepsTheMarginsAndScaleUntilTheNextLayout)
+{
+    HeadlessHost host(400, 300);
+    host.InitNew();
+    host.Graph().Clear();
+    host.Graph().SetScale(0, 0, 10, 10);
+    host.ResizePixels(500, 400);
+    EXPECT_EQ(host.Graph().GraphPixelWidth(), 500 - 112 - 4);
+    EXPECT_EQ(host.Graph().CurrentData()->XAxis()->Design()->GetPixel(10), 400 - 112 - 4);
+}
+
+TEST(HeadlessHost, PointerInputReachesTheControlOnlyWhileEnabled)
+{
+    // The control does nothing with pointer input yet; delivering it must be harmless.
+    HeadlessHost host;
+    host.InitNew();
+    host.InsideMouseDown(1, 0, 10, 10);
+    host.InsideMouseMove(1, 0, 20, 20);
+    host.InsideMouseUp(1, 0, 20, 20);
+    host.InsideClick();
+    host.Graph().Enabled(false);
+    host.FrameMouseDown(1, 0, 5, 5);
+    host.FrameClick();
+    EXPECT_EQ(host.InsideToolTipText(), "");
+}
+
+} // namespace

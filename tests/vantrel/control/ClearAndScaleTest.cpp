@@ -1,0 +1,73 @@
+// Clear, SetScale and Refresh: the current data, the status flags and the pictures' modes.
+#include "SitedGraph.h"
+
+#include <gdi/Gdi.h>
+#include <gtest/gtest.h>
+
+using namespace vantrel;
+using vantrel::testing::SitedGraph;
+
+namespace {
+
+TEST(OrvGraphClear, MakesAFreshCurrentDataAndKeepsTheScale)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.SetScale(0, -1, 10, 1);
+    const Ref<GraphData> first = s.graph.CurrentData();
+    first->PanelList()->Add(std::make_shared<PanelData>());
+
+    s.graph.Clear();
+    const Ref<GraphData> second = s.graph.CurrentData();
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->PanelList()->Count(), 0);
+    EXPECT_EQ(first->PanelList()->Count(), 1) << "the former data is released, not changed";
+    EXPECT_TRUE(s.graph.Scaled());
+    EXPECT_EQ(s.graph.YMin(), -1.0);
+    EXPECT_EQ(second->Bounds()->GetRecord(), (BoundsRecord { 0, 10, -1, 1 }));
+    EXPECT_FALSE(s.graph.DataLoaded());
+    EXPECT_FALSE(s.graph.Formatted());
+    EXPECT_EQ(s.graph.ZoomState(), grzOff);
+    EXPECT_FALSE(s.inside.AutoRedraw());
+    EXPECT_FALSE(s.frame.AutoRedraw());
+}
+
+TEST(OrvGraphClear, WithoutRefreshLeavesBothPicturesRetained)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear(false);
+    EXPECT_TRUE(s.inside.AutoRedraw());
+    EXPECT_TRUE(s.frame.AutoRedraw());
+    EXPECT_FALSE(s.graph.Scaled()) << "bounds of zero cannot be scaled";
+}
+
+TEST(OrvGraphClear, ErasesWhatWasDrawnIntoTheRetainedImages)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.InsideBackColor(0xFFFFFF);
+    s.inside.AutoRedraw(true);
+    gdi::SetPixel(s.inside.hDC(), 3, 4, 0x123456);
+    ASSERT_EQ(s.inside.ImagePixel(3, 4), 0x123456u);
+    s.graph.Clear();
+    EXPECT_EQ(s.inside.ImagePixel(3, 4), 0xFFFFFFu);
+}
+
+TEST(OrvGraphRefresh, PresentsRetainedDrawingAndLeavesRetainedMode)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.InsideBackColor(0xFFFFFF);
+    s.graph.Clear(false);
+    gdi::SetPixel(s.inside.hDC(), 7, 7, 0x0000FF);
+    EXPECT_EQ(s.inside.ScreenPixel(7, 7), 0xFFFFFFu) << "not yet presented";
+    s.graph.Refresh();
+    EXPECT_EQ(s.inside.ScreenPixel(7, 7), 0x0000FFu);
+    EXPECT_FALSE(s.inside.AutoRedraw());
+    EXPECT_FALSE(s.frame.AutoRedraw());
+}
+
+} // namespace

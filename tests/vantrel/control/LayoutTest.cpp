@@ -1,0 +1,146 @@
+// Placing the pictures from the margins and scaling the current data's axes to the plot area.
+#include "SitedGraph.h"
+
+#include <gtest/gtest.h>
+#include <vantrel/Error.h>
+
+using namespace vantrel;
+using vantrel::testing::SitedGraph;
+
+namespace {
+
+struct Geometry {
+    float left, top, width, height;
+};
+
+Geometry Of(const platform::PictureSurface& p)
+{
+    return { p.Left(), p.Top(), p.Width(), p.Height() };
+}
+
+void ExpectGeometry(const platform::PictureSurface& p, Geometry expected, const char* label)
+{
+    const Geometry g = Of(p);
+    EXPECT_EQ(g.left, expected.left) << label;
+    EXPECT_EQ(g.top, expected.top) << label;
+    EXPECT_EQ(g.width, expected.width) << label;
+    EXPECT_EQ(g.height, expected.height) << label;
+}
+
+TEST(OrvGraphLayout, PicturesFollowTheMargins)
+{
+    SitedGraph s(577, 450); // 8655 x 6750 twips
+    s.Init();
+    ExpectGeometry(s.frame, { 0, 0, 8655, 6750 }, "frame");
+    ExpectGeometry(s.inside, { 1200, 1200, 6975, 5070 }, "inside");
+
+    s.graph.FrameEnabled(false);
+    ExpectGeometry(s.inside, { 0, 0, 8655, 6750 }, "frame disabled");
+
+    s.graph.FrameEnabled(true);
+    s.graph.FrameLeft(8655 - 480);
+    ExpectGeometry(s.inside, { 8175, 1200, 0, 0 }, "no room left");
+}
+
+TEST(OrvGraphLayout, MarginChangesWaitForTheNextLayoutOnceDataIsDrawn)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.SetScale(0, 0, 10, 10);
+    // Only a painting sets DataLoaded; until then every margin change moves the plot area.
+    s.graph.FrameTop(600);
+    EXPECT_EQ(s.inside.Top(), 600.0f);
+}
+
+TEST(OrvGraphLayout, SetScaleMapsTheRangeOntoThePlotArea)
+{
+    // Default margins take 80 + 32 pixels each way, the 3-D border 4 more.
+    SitedGraph s(616, 416);
+    s.Init();
+    s.graph.Clear();
+    s.graph.SetScale(0, 0, 10, 100);
+    ASSERT_TRUE(s.graph.Scaled());
+    EXPECT_EQ(s.graph.GraphPixelWidth(), 500);
+    EXPECT_EQ(s.graph.GraphPixelHeight(), 300);
+    const Ref<GraphData> data = s.graph.CurrentData();
+    const auto x = data->XAxis()->Design();
+    const auto y = data->YAxis()->Design();
+    EXPECT_EQ(x->GetPixel(10), 500);
+    EXPECT_EQ(y->GetPixel(100), 0);
+    EXPECT_EQ(y->GetPixel(0), 300);
+    EXPECT_EQ(data->Bounds()->GetRecord(), (BoundsRecord { 0, 10, 0, 100 }));
+}
+
+TEST(OrvGraphLayout, AxesReceiveTheControlsTypesAndFormats)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.XAxisName("time");
+    s.graph.YAxisType(gatLog);
+    s.graph.SetScale(0, 1, 10, 1000);
+    const Ref<GraphData> data = s.graph.CurrentData();
+    EXPECT_EQ(data->XAxis()->Format()->Name(), "time");
+    EXPECT_EQ(data->YAxis()->AxisType(), gatLog);
+    EXPECT_EQ(data->YAxis()->Design()->TypeID(), 1);
+    EXPECT_TRUE(s.graph.Scaled());
+}
+
+TEST(OrvGraphLayout, EqualBoundsAreStoredButLeaveTheGraphUnscaled)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.SetScale(5, 0, 5, 10);
+    EXPECT_FALSE(s.graph.Scaled());
+    EXPECT_EQ(s.graph.XMin(), 5.0);
+    EXPECT_EQ(s.graph.XMax(), 5.0);
+    EXPECT_EQ(s.graph.YMin(), 0.0);
+    EXPECT_EQ(s.graph.YMax(), 10.0);
+}
+
+TEST(OrvGraphLayout, ResizeMovesPicturesButKeepsScaleAndImages)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.SetScale(0, 0, 10, 10);
+    const int32_t before = s.graph.CurrentData()->XAxis()->Design()->GetPixel(10);
+    s.container.SetSize(800 * 15.0f, 600 * 15.0f);
+    s.graph.Resize();
+    EXPECT_EQ(s.frame.Width(), 800 * 15.0f);
+    EXPECT_TRUE(s.graph.Scaled());
+    EXPECT_EQ(s.graph.XMax(), 10.0);
+    EXPECT_EQ(s.graph.CurrentData()->XAxis()->Design()->GetPixel(10), before);
+}
+
+TEST(OrvGraphLayout, SetScaleWithoutCurrentDataStoresTheBoundsThenFails)
+{
+    SitedGraph s;
+    s.Init();
+    try {
+        s.graph.SetScale(1, 2, 3, 4);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.Number(), 91);
+    }
+    EXPECT_EQ(s.graph.XMin(), 1.0);
+    EXPECT_EQ(s.graph.YMax(), 4.0);
+}
+
+TEST(OrvGraphLayout, AnAxisWithoutFormatIsRefusedNotDereferenced)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.Clear();
+    s.graph.CurrentData()->XAxis()->Format(nullptr);
+    try {
+        s.graph.SetScale(0, 0, 10, 10);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.Number(), 91);
+    }
+}
+
+} // namespace

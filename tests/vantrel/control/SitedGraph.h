@@ -1,0 +1,35 @@
+// A control sited on software pictures, with every part reachable by the tests.
+#pragma once
+
+#include "hosts/common/SimpleContainer.h"
+#include "hosts/common/SoftPicture.h"
+
+#include <vantrel/OrvGraph.h>
+
+namespace vantrel::testing {
+
+// The control's size in pixels; the container works in twips (15 per pixel).
+struct SitedGraph {
+    explicit SitedGraph(int32_t widthPixels = 577, int32_t heightPixels = 450, bool userMode = true)
+        : container(static_cast<float>(widthPixels) * 15.0f,
+            static_cast<float>(heightPixels) * 15.0f, userMode)
+        , graph(container, frame, inside)
+    {
+    }
+
+    // InitProperties, then Resize, as a host does for a new instance.
+    SitedGraph& Init()
+    {
+        graph.InitProperties();
+        graph.Resize();
+        container.ClearPropertyChanges();
+        return *this;
+    }
+
+    hostkit::SimpleContainer container;
+    hostkit::SoftPicture frame;
+    hostkit::SoftPicture inside;
+    OrvGraph graph;
+};
+
+} // namespace vantrel::testing
