@@ -105,7 +105,11 @@ int64_t DrawThinLine(const Canvas& canvas, int64_t x0, int64_t y0, int64_t x1, i
 
     if (!style.Dashed()) {
         const Rop2Mix mix = style.on;
-        if (step == 0) {
+        if (step == 0 && mix.andMask == 0) {
+            // A plain store (copy-like operations): the loop the compiler vectorises.
+            for (int64_t i = 0; i < count; ++i, pixel += majorStride)
+                *pixel = mix.xorMask;
+        } else if (step == 0) {
             for (int64_t i = 0; i < count; ++i, pixel += majorStride)
                 *pixel = mix.Apply(*pixel);
         } else if (step > 0) {
