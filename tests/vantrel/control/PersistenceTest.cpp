@@ -1,9 +1,11 @@
 // Saving and restoring the design-time properties through a property bag.
 #include "SitedGraph.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vantrel/Error.h>
+#include <vantrel/JsonPropertyBag.h>
 #include <vantrel/MemoryPropertyBag.h>
 
 using namespace vantrel;
@@ -160,6 +162,113 @@ TEST(OrvGraphPersistence, PictureBackedPropertiesAreWrittenAsThePicturesReport)
     s.graph.WriteProperties(bag);
     EXPECT_EQ(bag.Get("Enabled"), Variant(false));
     EXPECT_EQ(bag.Get("FrameAppearance"), Variant(int32_t { 0 }));
+}
+
+} // namespace
+
+namespace {
+
+// Every persisted property away from its default, so that each of the 48 entries is written.
+void SetEveryPropertyAwayFromDefault(OrvGraph& g)
+{
+    g.FrameAppearance(graFlat);
+    g.InsideAppearance(graFlat);
+    g.FrameMousePointer(1);
+    g.InsideMousePointer(99);
+    g.FrameForeColor(0x102030);
+    g.FrameBackColor(0x405060);
+    g.InsideBackColor(0x80000008u);
+    g.Enabled(false);
+    g.KeepData(false);
+    g.ZoomEnabled(false);
+    g.DrawStyle(2);
+    g.DrawMode(7);
+    g.DrawWidth(3);
+    g.FrameEnabled(false);
+    g.FrameLeft(900.25f);
+    g.FrameRight(300.5f);
+    g.FrameTop(750.75f);
+    g.FrameBottom(120.0f);
+    g.XAxisType(gatLog);
+    g.XGridStyle(ggsNotches);
+    g.XGridLines(7);
+    g.XGridColor(0x0000FF);
+    g.XAxisName("Frequency");
+    g.XAxisUnits("Hz");
+    g.XAxisValues(false);
+    g.XAxisToolTip(false);
+    g.XAxisValuePrecision(1);
+    g.XAxisValueFormat(gavPrefix);
+    g.XOrigin(0.1);
+    g.XOriginColor(0x00FF00);
+    g.XOriginStyle(ggsNone);
+    g.YAxisType(gatLog);
+    g.YGridStyle(ggsNone);
+    g.YGridLines(4);
+    g.YGridColor(0xFF0000);
+    g.YAxisName("Gain");
+    g.YAxisUnits("dB");
+    g.YAxisValues(false);
+    g.YAxisToolTip(false);
+    g.YAxisValuePrecision(-2);
+    g.YAxisValueFormat(gavScientific);
+    g.YOrigin(-1e300);
+    g.YOriginColor(0x123456);
+    g.YOriginStyle(ggsNotches);
+    g.CirclePoints(true);
+    g.CircleRadius(12);
+    g.CubicFit(true);
+    g.CubicFitInterval(2.5);
+}
+
+std::vector<MemoryPropertyBag::Entry> Saved(OrvGraph& g)
+{
+    MemoryPropertyBag bag;
+    g.WriteProperties(bag);
+    return bag.Entries();
+}
+
+void ExpectSameEntries(
+    const std::vector<MemoryPropertyBag::Entry>& a, const std::vector<MemoryPropertyBag::Entry>& b)
+{
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].Key, b[i].Key);
+        EXPECT_EQ(a[i].Value, b[i].Value) << a[i].Key;
+    }
+}
+
+TEST(OrvGraphPersistence, EveryPropertySurvivesAWriteAndARead)
+{
+    SitedGraph original;
+    original.Init();
+    SetEveryPropertyAwayFromDefault(original.graph);
+    const auto written = Saved(original.graph);
+    ASSERT_EQ(written.size(), 48u);
+
+    SitedGraph restored;
+    MemoryPropertyBag bag;
+    original.graph.WriteProperties(bag);
+    restored.graph.ReadProperties(bag);
+    ExpectSameEntries(Saved(restored.graph), written);
+}
+
+TEST(OrvGraphPersistence, EveryPropertySurvivesAJsonFile)
+{
+    SitedGraph original;
+    original.Init();
+    SetEveryPropertyAwayFromDefault(original.graph);
+    const std::string path = std::string(VANTREL_TEST_OUTPUT_DIR) + "/control-properties.json";
+    JsonPropertyBag out;
+    original.graph.WriteProperties(out);
+    out.Save(path);
+
+    JsonPropertyBag in;
+    in.Load(path);
+    SitedGraph restored;
+    restored.graph.ReadProperties(in);
+    ExpectSameEntries(Saved(restored.graph), Saved(original.graph));
+    std::filesystem::remove(path);
 }
 
 } // namespace
