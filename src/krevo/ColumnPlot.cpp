@@ -10,6 +10,7 @@
 // pixel more than once does not matter in an idempotent draw mode.
 #include "krevo/ColumnPlot.h"
 
+#include "krevo/ColumnScan.h"
 #include "krevo/ThinLine.h"
 
 #include <algorithm>
@@ -18,57 +19,8 @@
 #include <limits>
 #include <numeric>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace krevo {
 namespace {
-
-// Lowest and highest of the values and whether any is NaN, in one pass.
-struct ValueStats {
-    double lowest = std::numeric_limits<double>::infinity();
-    double highest = -std::numeric_limits<double>::infinity();
-    bool anyNaN = false;
-};
-
-ValueStats StatsOf(const double* values, int64_t count)
-{
-    ValueStats stats;
-    int64_t i = 0;
-#if defined(__SSE2__)
-    __m128d low0 = _mm_set1_pd(stats.lowest);
-    __m128d low1 = low0;
-    __m128d high0 = _mm_set1_pd(stats.highest);
-    __m128d high1 = high0;
-    __m128d nan0 = _mm_setzero_pd();
-    __m128d nan1 = nan0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128d a = _mm_loadu_pd(values + i);
-        const __m128d b = _mm_loadu_pd(values + i + 2);
-        low0 = _mm_min_pd(low0, a);
-        low1 = _mm_min_pd(low1, b);
-        high0 = _mm_max_pd(high0, a);
-        high1 = _mm_max_pd(high1, b);
-        nan0 = _mm_or_pd(nan0, _mm_cmpunord_pd(a, a));
-        nan1 = _mm_or_pd(nan1, _mm_cmpunord_pd(b, b));
-    }
-    alignas(16) double low[2];
-    alignas(16) double high[2];
-    _mm_store_pd(low, _mm_min_pd(low0, low1));
-    _mm_store_pd(high, _mm_max_pd(high0, high1));
-    stats.lowest = std::min(low[0], low[1]);
-    stats.highest = std::max(high[0], high[1]);
-    stats.anyNaN = _mm_movemask_pd(_mm_or_pd(nan0, nan1)) != 0;
-#endif
-    for (; i < count; ++i) {
-        const double v = values[i];
-        stats.lowest = v < stats.lowest ? v : stats.lowest;
-        stats.highest = v > stats.highest ? v : stats.highest;
-        stats.anyNaN = stats.anyNaN || std::isnan(v);
-    }
-    return stats;
-}
 
 // The drawable doubles mapping to one pixel column: [lowest, highest], both finite.
 struct ValueBounds {
@@ -279,9 +231,8 @@ void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange
             continue;
         // A long run: scan the x values against the column's bounds in value space.
         const ValueBounds bounds = ColumnBounds(series, value, column);
-        int64_t end = k;
-        while (end < range.end && series.x[end] >= bounds.lowest && series.x[end] <= bounds.highest)
-            ++end;
+        const int64_t end
+            = k + EndOfRange(series.x + k, range.end - k, bounds.lowest, bounds.highest);
         if (end > k)
             columns.AddColumn(column, k, end);
         k = end;
