@@ -33,6 +33,9 @@ PictureCanvas::PictureCanvas()
     }
     gdi::SelectObject(dc_, bitmap_);
     gdi::SetBkMode(dc_, gdi::TRANSPARENT);
+    // A picture's fill style is transparent: shapes drawn without a brush of their own leave
+    // their interior as it was.
+    gdi::SelectObject(dc_, gdi::GetStockObject(gdi::HOLLOW_BRUSH));
     Clip();
 }
 

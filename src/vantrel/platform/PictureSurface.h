@@ -42,7 +42,8 @@ public:
     virtual void AutoRedraw(bool value) = 0;
     virtual void Cls() = 0;
     virtual void Refresh() = 0;
-    // The device context of the retained image (AutoRedraw on) or of the screen (off).
+    // The device context of the retained image (AutoRedraw on) or of the screen (off). Its
+    // brush is hollow (the picture's transparent fill style) and its background mode transparent.
     virtual gdi::HDC hDC() const = 0;
 
     virtual OleColor BackColor() const = 0;
