@@ -166,6 +166,21 @@ public:
     void Refresh();
     void Redraw();
 
+    // Drawing in axis units on the plot area; retained in the keep panel while KeepData is on.
+    // Nothing happens while the graph is not scaled, except for DrawLabel, which raises
+    // Error 91 without a current data. DrawCircle raises Error 6 when a corner overflows.
+    void DrawLine(
+        double X1, double Y1, double X2, double Y2, int32_t Color = 255, bool bRefresh = true);
+    void DrawRectangle(double X1, double Y1, double X2, double Y2, int32_t Color = 255,
+        bool Fill = false, int32_t FillColor = 255, bool bRefresh = true);
+    void DrawPoint(double X, double Y, int32_t Color = 255, bool bRefresh = true);
+    void DrawCircle(double X, double Y, double Radius, int32_t Color = 255, bool Fill = false,
+        int32_t FillColor = 255, bool bRefresh = true);
+    void DrawEllipse(double X1, double Y1, double X2, double Y2, int32_t Color = 255,
+        bool Fill = false, int32_t FillColor = 255, bool bRefresh = true);
+    void DrawLabel(
+        double X, double Y, const std::string& sText, int32_t Color = 0, bool bRefresh = true);
+
 private:
     // Receives one picture's pointer notifications and hands them to the control.
     class PictureInput;
@@ -187,6 +202,39 @@ private:
     void ClearInside(bool bRefresh);
     void ResetCurrentData();
     void GetKeepPanel();
+
+    // Grid, value text and origin marks; DrawFrame answers False, drawing nothing, while the
+    // graph is not scaled.
+    bool DrawFrame();
+    void DrawAxes();
+    void DrawOrigins();
+
+    // The frame of every drawing method: both pictures into retained mode and the frame drawn
+    // unless Formatted; then, with bRefresh, both refreshed (plot area first) and out of
+    // retained mode. KeepPanel is GetKeepPanel followed by fetching the last panel.
+    void BeginDrawing();
+    void EndDrawing(bool bRefresh);
+    Ref<PanelData> KeepPanel();
+
+    // Two points in plot pixels (whole numbers), each coordinate clamped to the drawable range;
+    // InRange tells whether none needed clamping. Error 91 without a current data.
+    struct PixelPoints {
+        double X1 = 0.0;
+        double X2 = 0.0;
+        double Y1 = 0.0;
+        double Y2 = 0.0;
+        bool InRange = false;
+    };
+    PixelPoints GetPixelPoint(double X1, double Y1, double X2, double Y2) const;
+    // Painting procedures in axis units, shared with the replay of retained items. A figure
+    // with a point outside the drawable range is not painted and leaves DataLoaded alone.
+    void PaintLine(double X1, double Y1, double X2, double Y2, int32_t Color);
+    void PaintRectangle(
+        double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
+    void PaintPoint(double X, double Y, int32_t Color);
+    void PaintEllipse(
+        double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
+    void PaintLabel(double X, double Y, const std::string& Text, int32_t Color);
 
     // Pointer notifications (the handlers' behaviour arrives with the interaction code).
     void FrameMouse(int kind, int16_t button, int16_t shift, float x, float y);
