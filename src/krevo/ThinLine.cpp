@@ -24,6 +24,9 @@ Int128 FloorDiv(Int128 a, Int128 b)
 
 Int128 CeilDiv(Int128 a, Int128 b) { return -FloorDiv(-a, b); }
 
+// Segments at least this long are walked as two halves at once.
+constexpr int64_t kPairedWalkLength = 32;
+
 struct Walk {
     int64_t offset; // of the first visible pixel
     int64_t count; // visible pixels
@@ -50,6 +53,34 @@ template <bool Copy> void WalkSolid(const Target& target, Walk w)
             w.offset += w.minorStep;
         }
     }
+}
+
+// Two halves of one segment walked together: their error terms are independent chains, which
+// the processor overlaps.
+void WalkCopyPaired(const Target& target, Walk first, Walk second)
+{
+    uint32_t* const pixels = target.pixels;
+    const uint32_t color = target.mix.xorMask;
+    for (int64_t i = 0; i < first.count; ++i) {
+        pixels[first.offset] = color;
+        pixels[second.offset] = color;
+        first.offset += first.majorStep;
+        second.offset += second.majorStep;
+        first.error += first.increment;
+        second.error += second.increment;
+        if (first.error >= first.limit) {
+            first.error -= first.limit;
+            first.offset += first.minorStep;
+        }
+        if (second.error >= second.limit) {
+            second.error -= second.limit;
+            second.offset += second.minorStep;
+        }
+    }
+    if (second.count > first.count)
+        WalkSolid<true>(target,
+            Walk { second.offset, second.count - first.count, second.majorStep, second.minorStep,
+                second.error, second.increment, second.limit });
 }
 
 void WalkDashed(const Target& target, Walk w, const DashPattern& dash, int32_t position)
@@ -148,28 +179,47 @@ int64_t DrawThinSegment(
             return n;
     }
 
-    // Minor offset q and remainder r of pixel kBegin: 2 kBegin d + n - 1 = q * 2n + r.
-    int64_t q = 0;
-    int64_t r = n - 1;
-    if (kBegin != 0) {
-        const Int128 numerator = Int128 { 2 } * kBegin * d + n - 1;
-        const Int128 quotient = FloorDiv(numerator, twoN);
-        q = static_cast<int64_t>(quotient);
-        r = static_cast<int64_t>(numerator - quotient * twoN);
+    // The walk from pixel k: minor offset q and remainder r with 2 k d + n - 1 = q * 2n + r.
+    auto walkFrom = [&](int64_t k, int64_t count) {
+        int64_t q = 0;
+        int64_t r = n - 1;
+        if (k != 0 && k < (int64_t { 1 } << 30) && n < (int64_t { 1 } << 31)) {
+            // 2 k d + n - 1 < 2^63: plain 64-bit floor division.
+            const int64_t numerator = 2 * k * d + n - 1;
+            const int64_t twoN64 = 2 * n;
+            q = numerator / twoN64;
+            r = numerator - q * twoN64;
+            if (r < 0) {
+                --q;
+                r += twoN64;
+            }
+        } else if (k != 0) {
+            const Int128 numerator = Int128 { 2 } * k * d + n - 1;
+            const Int128 quotient = FloorDiv(numerator, twoN);
+            q = static_cast<int64_t>(quotient);
+            r = static_cast<int64_t>(numerator - quotient * twoN);
+        }
+        const int64_t major = major0 + k * majorSign;
+        const int64_t minor = minor0 + q;
+        Walk w;
+        w.offset = xMajor ? target.Offset(major, minor) : target.Offset(minor, major);
+        w.count = count;
+        w.majorStep = majorSign * (xMajor ? 1 : target.stride);
+        w.minorStep = (d >= 0 ? 1 : -1) * (xMajor ? target.stride : 1);
+        w.limit = 2 * n;
+        w.increment = 2 * (d < 0 ? -d : d);
+        // A falling minor coordinate runs the remainder downwards; mirrored it counts up like a
+        // rising one.
+        w.error = d >= 0 ? r : w.limit - 1 - r;
+        return w;
+    };
+    const int64_t count = kEnd - kBegin;
+    if (dash.Solid() && target.copy && count >= kPairedWalkLength) {
+        const int64_t half = count / 2;
+        WalkCopyPaired(target, walkFrom(kBegin, half), walkFrom(kBegin + half, count - half));
+        return n;
     }
-    const int64_t major = major0 + kBegin * majorSign;
-    const int64_t minor = minor0 + q;
-
-    Walk walk;
-    walk.offset = xMajor ? target.Offset(major, minor) : target.Offset(minor, major);
-    walk.count = kEnd - kBegin;
-    walk.majorStep = majorSign * (xMajor ? 1 : target.stride);
-    walk.minorStep = (d >= 0 ? 1 : -1) * (xMajor ? target.stride : 1);
-    walk.limit = 2 * n;
-    walk.increment = 2 * (d < 0 ? -d : d);
-    // A falling minor coordinate runs the remainder downwards; mirrored it counts up like a
-    // rising one.
-    walk.error = d >= 0 ? r : walk.limit - 1 - r;
+    const Walk walk = walkFrom(kBegin, count);
 
     if (dash.Solid()) {
         if (target.copy)
