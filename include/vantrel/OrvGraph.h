@@ -12,6 +12,9 @@
 #include <vantrel/PropertyBag.h>
 #include <vantrel/Records.h>
 #include <vantrel/Ref.h>
+#include <vantrel/XYItem_Data.h>
+#include <vantrel/XYItem_Label.h>
+#include <vantrel/XYItem_Shape.h>
 
 namespace vantrel {
 
@@ -181,6 +184,19 @@ public:
     void DrawLabel(
         double X, double Y, const std::string& sText, int32_t Color = 0, bool bRefresh = true);
 
+    // Drawing the host's objects. With KeepData on the object itself is retained (an item in
+    // the keep panel, a panel appended to the current data), also when it is disabled.
+    void DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh = true);
+    void DrawFromLabel(const Ref<XYItem_Label>& Lbl, bool bRefresh = true);
+    void DrawFromShape(const Ref<XYItem_Shape>& Shp, bool bRefresh = true);
+    void DrawFromItem(const Ref<XYItem>& Item, bool bRefresh = true);
+    void DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh = true);
+    // Clears, takes the source's axis types and formats (bFormatAxes) and bounds (bScaleGraph)
+    // on request, scales, and draws every enabled item of every enabled panel. With KeepData on
+    // the source becomes the current data.
+    void DrawFromSources(const Ref<GraphData>& SourceData, bool bScaleGraph = false,
+        bool bFormatAxes = false, bool bRefresh = true);
+
 private:
     // Receives one picture's pointer notifications and hands them to the control.
     class PictureInput;
@@ -235,6 +251,19 @@ private:
     void PaintEllipse(
         double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
     void PaintLabel(double X, double Y, const std::string& Text, int32_t Color);
+
+    // The full redraw: clear, lay out for the range, frame, replay the current data, refresh.
+    void RedrawAll(double XMin, double YMin, double XMax, double YMax);
+    // Replay workers: no set-up of their own; every item is converted through the current
+    // data's axes. Series and shapes set the control's pen settings through its setters.
+    void DrawDataItem(const XYItem_Data& XY);
+    void DrawLabelItem(const XYItem_Label& Lbl);
+    void DrawShapeItem(const XYItem_Shape& Shp);
+    void DrawXYItem(const Ref<XYItem>& Item);
+    void DrawPanelItems(const Ref<PanelData>& Panel);
+    void DrawCurrentData(const Ref<GraphData>& Data);
+    template <class Item, class Retain, class Draw>
+    void DrawFromObject(const Ref<Item>& object, bool bRefresh, Retain retain, Draw draw);
 
     // Pointer notifications (the handlers' behaviour arrives with the interaction code).
     void FrameMouse(int kind, int16_t button, int16_t shift, float x, float y);

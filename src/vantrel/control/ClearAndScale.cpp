@@ -75,7 +75,4 @@ void OrvGraph::GetKeepPanel()
         panels->Add(std::make_shared<PanelData>(), -1);
 }
 
-// Replaying retained data arrives with the item drawing; until then there is nothing to replay.
-void OrvGraph::Redraw() { }
-
 } // namespace vantrel
