@@ -1,0 +1,99 @@
+// demo: a host program that draws a complete graph off screen and saves it as a PNG.
+//
+// Copy this file to start a host of your own. The steps are the ones every host takes:
+// site the control (here on HeadlessHost), initialise its properties, set the look of the axes,
+// clear and scale, then draw in axis units.
+//
+// Usage: demo <output folder>   (prints the path of the PNG it wrote)
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <vantrel/HeadlessHost.h>
+#include <vantrel/vantrel.h>
+
+namespace {
+
+// Colours are 0x00BBGGRR.
+constexpr int32_t black = 0x000000;
+constexpr int32_t red = 0x0000FF;
+constexpr int32_t blue = 0xC05000;
+constexpr int32_t green = 0x2E8B2E;
+constexpr int32_t orange = 0x0080FF;
+constexpr int32_t paleOrange = 0xB0E0FF;
+constexpr int32_t paleBlue = 0xF5DCC0;
+constexpr int32_t purple = 0x800080;
+
+void DrawFigures(vantrel::OrvGraph& graph)
+{
+    // Every call below takes bRefresh False: the figures collect in the retained images and
+    // appear together at the Refresh at the end.
+    graph.DrawRectangle(0.5, 4.5, 3.5, 7.0, blue, false, 0, false);
+    graph.DrawLabel(0.5, 7.0, "rectangle", black, false);
+
+    graph.DrawRectangle(4.5, 4.5, 7.5, 7.0, blue, true, paleBlue, false);
+    graph.DrawLabel(4.5, 7.0, "filled rectangle", black, false);
+
+    graph.DrawCircle(10.0, 5.75, 1.25, red, true, paleOrange, false);
+    graph.DrawLabel(8.75, 7.0, "filled circle", black, false);
+
+    graph.DrawEllipse(-1.5, 0.5, 2.5, 3.0, purple, false, 0, false);
+    graph.DrawLabel(-1.5, 3.0, "ellipse", black, false);
+
+    // Pen settings apply to the figures drawn after them, and are retained with each figure.
+    graph.DrawWidth(3);
+    graph.DrawLine(4.0, 0.5, 7.5, 3.0, green, false);
+    graph.DrawLabel(4.0, 3.0, "wide line", black, false);
+    graph.DrawWidth(0);
+    graph.DrawStyle(1); // dashed
+    graph.DrawLine(9.0, 0.5, 12.5, 3.0, orange, false);
+    graph.DrawLabel(9.0, 3.0, "dashed line", black, false);
+    graph.DrawStyle(0);
+
+    for (double x = -1.5; x <= 12.5; x += 0.5)
+        graph.DrawPoint(x, -0.6, black, false);
+    graph.DrawLabel(-1.5, -0.6, "points", black, false);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    try {
+        // The control, 836 x 596 pixels, sited on an off-screen host; InitNew applies the
+        // defaults, as a host does for a newly placed control. With the default margins and
+        // borders the plot area is 720 x 480 pixels: 48 pixels per unit on both axes below,
+        // so that circles come out round.
+        vantrel::HeadlessHost host(836, 596);
+        host.InitNew();
+        vantrel::OrvGraph& graph = host.Graph();
+
+        // The look of the axes takes effect at the next scaling (SetScale below).
+        graph.XGridLines(8);
+        graph.YGridLines(5);
+        graph.XAxisValuePrecision(1);
+        graph.YAxisValuePrecision(1);
+        graph.XOriginColor(0x404040);
+        graph.YOriginColor(0x404040);
+
+        // Clear makes a fresh current data; SetScale lays the range on the plot area. The
+        // first drawing call then draws the grid, the value text and the origin lines.
+        graph.Clear();
+        graph.SetScale(-2.0, -1.0, 13.0, 9.0); // XMin, YMin, XMax, YMax
+        DrawFigures(graph);
+        graph.Refresh();
+
+        const std::filesystem::path folder(argv[1]);
+        std::filesystem::create_directories(folder);
+        const std::string path = (folder / "demo.png").string();
+        host.SavePng(path);
+        std::printf("%s\n", path.c_str());
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "demo: %s\n", error.what());
+        return 1;
+    }
+}
