@@ -197,6 +197,18 @@ public:
     void DrawFromSources(const Ref<GraphData>& SourceData, bool bScaleGraph = false,
         bool bFormatAxes = false, bool bRefresh = true);
 
+    // Zooming: the user's selection (a left drag on the plot area) applied to both axes, to X
+    // alone or to Y alone; given bounds, handed to the redraw as they are; back to the current
+    // data's Bounds. Each redraws the retained data at the new range. Nothing happens unless
+    // KeepData, ZoomEnabled and DataLoaded are all True, nor for a selection or bounds of zero
+    // extent (a selection with a position no pixel can have counts as none), nor (ZoomOff)
+    // when the home bounds are shown already.
+    void ZoomBox();
+    void ZoomHorizontal();
+    void ZoomVertical();
+    void ZoomUser(double XMin, double YMin, double XMax, double YMax);
+    void ZoomOff();
+
 private:
     // Receives one picture's pointer notifications and hands them to the control.
     class PictureInput;
@@ -265,9 +277,29 @@ private:
     template <class Item, class Retain, class Draw>
     void DrawFromObject(const Ref<Item>& object, bool bRefresh, Retain retain, Draw draw);
 
-    // Pointer notifications (the handlers' behaviour arrives with the interaction code).
-    void FrameMouse(int kind, int16_t button, int16_t shift, float x, float y);
-    void InsideMouse(int kind, int16_t button, int16_t shift, float x, float y);
+    // Pointer notifications of the two pictures, positions in picture pixels. The plot area's
+    // handlers run the zoom selection first, on the raw position, then convert it to values.
+    enum class PointerKind { down, move, up, click };
+    void FrameMouse(PointerKind kind, int16_t button, int16_t shift, float x, float y);
+    void InsideMouse(PointerKind kind, int16_t button, int16_t shift, float x, float y);
+    // The values under a plot pixel, through the current data's axes, each rounded to single
+    // precision. False when they cannot be had: not scaled, an axis format taken away by the
+    // host, a position beyond the 32-bit range, a value beyond single range; the caller then
+    // speaks pixels and leaves the tooltip alone.
+    bool PointerValues(float x, float y, double& X, double& Y) const;
+    void ShowPointerValues(double X, double Y);
+    // A rectangle of plot pixels to ordered axis values; grzLeftRight keeps the displayed Y
+    // range and grzUpDown the displayed X range. Error 6 for a pixel beyond the 32-bit range.
+    BoundsRecord GetValuePoint(const BoundsRecord& pixels, GraphZoomConstants mode) const;
+
+    // The zoom selection gesture and the zoom operations.
+    bool SelectionGesture(int16_t button) const;
+    void SelectionStart(float x, float y);
+    void SelectionDrag(float x, float y);
+    void SelectionEnd(float x, float y);
+    bool ZoomAllowed() const;
+    void ZoomToSelection(GraphZoomConstants mode);
+    void ZoomApplied(GraphZoomConstants mode, bool collapseX, bool collapseY);
 
     platform::ControlContainer& container_;
     platform::PictureSurface& pctFrame_;
@@ -300,6 +332,11 @@ private:
     BoundsRecord zoomRect_;
     bool anchorPending_ = false;
     bool bandShown_ = false;
+    // The selection as last drawn (meaningful while bandShown_): its rectangle and the plot's
+    // size in pixels then, so that removing it draws exactly the same lines again.
+    BoundsRecord bandDrawn_;
+    int32_t bandWidth_ = 0;
+    int32_t bandHeight_ = 0;
     GraphZoomConstants zoomState_ = grzOff;
     OleColor insideBackColor_ = 0;
     bool keepData_ = false;

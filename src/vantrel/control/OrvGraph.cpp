@@ -7,13 +7,9 @@
 
 namespace vantrel {
 
-namespace {
-enum MouseKind { mouseDown = 0, mouseMove = 1, mouseUp = 2, mouseClick = 3 };
-}
-
 class OrvGraph::PictureInput final : public platform::PictureListener {
 public:
-    using Handler = void (OrvGraph::*)(int, int16_t, int16_t, float, float);
+    using Handler = void (OrvGraph::*)(PointerKind, int16_t, int16_t, float, float);
 
     PictureInput(OrvGraph& graph, Handler handler)
         : graph_(graph)
@@ -21,18 +17,18 @@ public:
     {
     }
 
-    void Click() override { (graph_.*handler_)(mouseClick, 0, 0, 0.0f, 0.0f); }
+    void Click() override { (graph_.*handler_)(PointerKind::click, 0, 0, 0.0f, 0.0f); }
     void MouseDown(int16_t button, int16_t shift, float x, float y) override
     {
-        (graph_.*handler_)(mouseDown, button, shift, x, y);
+        (graph_.*handler_)(PointerKind::down, button, shift, x, y);
     }
     void MouseMove(int16_t button, int16_t shift, float x, float y) override
     {
-        (graph_.*handler_)(mouseMove, button, shift, x, y);
+        (graph_.*handler_)(PointerKind::move, button, shift, x, y);
     }
     void MouseUp(int16_t button, int16_t shift, float x, float y) override
     {
-        (graph_.*handler_)(mouseUp, button, shift, x, y);
+        (graph_.*handler_)(PointerKind::up, button, shift, x, y);
     }
 
 private:
@@ -135,9 +131,5 @@ int32_t OrvGraph::GraphPixelWidth() const { return CLng(pctGraph_.ScaleWidth());
 int32_t OrvGraph::GraphPixelHeight() const { return CLng(pctGraph_.ScaleHeight()); }
 int32_t OrvGraph::FramePixelWidth() const { return CLng(pctFrame_.ScaleWidth()); }
 int32_t OrvGraph::FramePixelHeight() const { return CLng(pctFrame_.ScaleHeight()); }
-
-// Pointer input reaches the control; what it does with it comes with the interaction code.
-void OrvGraph::FrameMouse(int, int16_t, int16_t, float, float) { }
-void OrvGraph::InsideMouse(int, int16_t, int16_t, float, float) { }
 
 } // namespace vantrel

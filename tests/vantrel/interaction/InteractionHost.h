@@ -1,0 +1,126 @@
+// A headless graph scaled and drawn for pointer tests, a recording event sink, and scripted
+// gestures in plot pixels.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vantrel/HeadlessHost.h>
+#include <vector>
+
+namespace vantrel::testing {
+
+struct RecordedEvent {
+    std::string name;
+    int16_t button = 0;
+    int16_t shift = 0;
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Records every event; a host's handler may also change the arguments (which the control must
+// not read back) or call into the control.
+class RecordingSink final : public OrvGraphEvents {
+public:
+    std::vector<RecordedEvent> events;
+
+    void FrameClick() override { events.push_back({ "FrameClick" }); }
+    void FrameMouseDown(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("FrameMouseDown", b, s, x, y);
+    }
+    void FrameMouseMove(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("FrameMouseMove", b, s, x, y);
+    }
+    void FrameMouseUp(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("FrameMouseUp", b, s, x, y);
+    }
+    void InsideClick() override { events.push_back({ "InsideClick" }); }
+    void InsideMouseDown(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("InsideMouseDown", b, s, x, y);
+    }
+    void InsideMouseMove(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("InsideMouseMove", b, s, x, y);
+    }
+    void InsideMouseUp(int16_t& b, int16_t& s, double& x, double& y) override
+    {
+        Record("InsideMouseUp", b, s, x, y);
+        if (onInsideUp)
+            onInsideUp();
+    }
+
+    std::function<void()> onInsideUp;
+
+private:
+    void Record(const char* name, int16_t& b, int16_t& s, double& x, double& y)
+    {
+        events.push_back({ name, b, s, x, y });
+        // Scribbled over, as a host may: the control keeps its own copies.
+        b = -7;
+        s = -7;
+        x = -7.0;
+        y = -7.0;
+    }
+};
+
+// The control is 216 x 216 pixels, so that with the default margins (80 left and top, 32 right
+// and bottom) and the 3-D border the plot area is 100 x 100 pixels: pixel column p shows the X
+// value XMin + p * (XMax - XMin) / 100 and row r the Y value YMax - r * (YMax - YMin) / 100.
+struct InteractionHost {
+    static constexpr int32_t plotSize = 100;
+
+    explicit InteractionHost(double xMin = 0, double yMin = 0, double xMax = 100, double yMax = 100)
+    {
+        host.InitNew();
+        Graph().SetEventSink(&sink);
+        Graph().Clear();
+        Graph().SetScale(xMin, yMin, xMax, yMax);
+        // One figure draws the frame (Formatted) and loads data (DataLoaded).
+        Graph().DrawLine(xMin, yMin, xMax, yMax, 0x0000FF);
+    }
+
+    OrvGraph& Graph() { return host.Graph(); }
+    BoundsRecord Displayed()
+    {
+        return { Graph().XMin(), Graph().XMax(), Graph().YMin(), Graph().YMax() };
+    }
+
+    // The plot area's retained image, row by row.
+    std::vector<uint32_t> Plot() const
+    {
+        std::vector<uint32_t> pixels;
+        for (int32_t y = 0; y < plotSize; ++y)
+            for (int32_t x = 0; x < plotSize; ++x)
+                pixels.push_back(host.InsidePixel(x, y));
+        return pixels;
+    }
+
+    // Press, moves in `steps` equal steps, release where the last move went.
+    void Drag(float x0, float y0, float x1, float y1, int16_t button = 1, int steps = 4)
+    {
+        host.InsideMouseDown(button, 0, x0, y0);
+        for (int i = 1; i <= steps; ++i) {
+            const float t = static_cast<float>(i) / static_cast<float>(steps);
+            host.InsideMouseMove(button, 0, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t);
+        }
+        host.InsideMouseUp(button, 0, x1, y1);
+    }
+
+    HeadlessHost host { 216, 216 };
+    RecordingSink sink;
+};
+
+inline int32_t ChangedPixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
+{
+    int32_t changed = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        changed += a[i] != b[i] ? 1 : 0;
+    return changed;
+}
+
+} // namespace vantrel::testing

@@ -1,0 +1,205 @@
+// Zooming: the selection converted with the axes as displayed, the conditions, the nesting,
+// user bounds and the way home.
+#include "InteractionHost.h"
+
+using namespace vantrel;
+using vantrel::testing::InteractionHost;
+
+namespace {
+
+const BoundsRecord home { 0, 100, 0, 100 };
+
+TEST(Zoom, DragDirectionDoesNotMatter)
+{
+    // Columns 20..60 and rows 30..70 of a 0..100 plot: X 20..60, Y 30..70 (rows grow down).
+    struct Row {
+        const char* label;
+        float x0, y0, x1, y1;
+    };
+    const Row rows[] = {
+        { "top left to bottom right", 20, 30, 60, 70 },
+        { "bottom right to top left", 60, 70, 20, 30 },
+        { "top right to bottom left", 60, 30, 20, 70 },
+        { "bottom left to top right", 20, 70, 60, 30 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        InteractionHost t;
+        t.Drag(row.x0, row.y0, row.x1, row.y1);
+        t.Graph().ZoomBox();
+        EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
+        EXPECT_EQ(t.Graph().ZoomState(), grzBox);
+        EXPECT_EQ(t.Graph().CurrentData()->Bounds()->GetRecord(), home) << "home stays";
+    }
+}
+
+TEST(Zoom, EachModeAppliesItsAxesOfTheSelection)
+{
+    struct Row {
+        const char* label;
+        void (OrvGraph::*zoom)();
+        GraphZoomConstants state;
+        BoundsRecord expected;
+    };
+    const Row rows[] = {
+        { "box", &OrvGraph::ZoomBox, grzBox, { 20, 60, 30, 70 } },
+        { "horizontal keeps Y", &OrvGraph::ZoomHorizontal, grzLeftRight, { 20, 60, 0, 100 } },
+        { "vertical keeps X", &OrvGraph::ZoomVertical, grzUpDown, { 0, 100, 30, 70 } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        InteractionHost t;
+        t.Drag(20, 30, 60, 70);
+        (t.Graph().*row.zoom)();
+        EXPECT_EQ(t.Displayed(), row.expected);
+        EXPECT_EQ(t.Graph().ZoomState(), row.state);
+    }
+}
+
+TEST(Zoom, HorizontalThenVerticalZoomsBothAxesFromOneDrag)
+{
+    InteractionHost t;
+    t.Drag(20, 30, 60, 70);
+    t.Graph().ZoomHorizontal();
+    t.Graph().ZoomVertical();
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
+    EXPECT_EQ(t.Graph().ZoomState(), grzUpDown);
+    // Both axes are now collapsed: nothing is left to apply.
+    t.Graph().ZoomBox();
+    t.Graph().ZoomHorizontal();
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
+    EXPECT_EQ(t.Graph().ZoomState(), grzUpDown);
+}
+
+TEST(Zoom, BoxTwiceZoomsOnce)
+{
+    InteractionHost t;
+    t.Drag(20, 30, 60, 70);
+    t.Graph().ZoomBox();
+    t.Graph().ZoomBox();
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
+}
+
+TEST(Zoom, ZoomsNestWithTheAxesAsDisplayedAndZoomOffGoesHomeInOneStep)
+{
+    InteractionHost t;
+    t.Drag(0, 0, 50, 50); // X 0..50, Y 50..100
+    t.Graph().ZoomBox();
+    t.Drag(50, 50, 100, 100); // the lower right quarter of that: X 25..50, Y 50..75
+    t.Graph().ZoomBox();
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 25, 50, 50, 75 }));
+    t.host.InsideMouseMove(0, 0, 40.0f, 20.0f);
+    EXPECT_EQ(t.host.InsideToolTipText(), "35, 70") << "the read-out follows the zoom";
+
+    t.Graph().ZoomOff();
+    EXPECT_EQ(t.Displayed(), home);
+    EXPECT_EQ(t.Graph().ZoomState(), grzOff);
+}
+
+TEST(Zoom, NothingChangesWithoutAnExtentOrWithoutTheConditions)
+{
+    struct Row {
+        const char* label;
+        std::function<void(InteractionHost&)> act;
+    };
+    const Row rows[] = {
+        { "press and release without a move, then ZoomBox",
+            [](InteractionHost& t) {
+                t.host.InsideMouseDown(1, 0, 20, 30);
+                t.host.InsideMouseUp(1, 0, 20, 30);
+                t.Graph().ZoomBox();
+            } },
+        { "a drag in X alone, then ZoomBox",
+            [](InteractionHost& t) {
+                t.Drag(20, 30, 60, 30);
+                t.Graph().ZoomBox();
+                t.Graph().ZoomVertical();
+            } },
+        { "KeepData off: no selection, no zoom",
+            [](InteractionHost& t) {
+                t.Graph().KeepData(false);
+                t.Drag(20, 30, 60, 70);
+                t.Graph().KeepData(true);
+                t.Graph().ZoomBox();
+                t.Graph().KeepData(false);
+                t.Graph().ZoomUser(1, 2, 3, 4);
+            } },
+        { "ZoomEnabled off",
+            [](InteractionHost& t) {
+                t.Graph().ZoomEnabled(false);
+                t.Drag(20, 30, 60, 70);
+                t.Graph().ZoomBox();
+            } },
+        { "right-button drag",
+            [](InteractionHost& t) {
+                t.Drag(20, 30, 60, 70, 2);
+                t.Graph().ZoomBox();
+            } },
+        { "left and right held together",
+            [](InteractionHost& t) {
+                t.Drag(20, 30, 60, 70, 3);
+                t.Graph().ZoomBox();
+            } },
+        { "nothing loaded since the clear",
+            [](InteractionHost& t) {
+                t.Drag(20, 30, 60, 70);
+                t.Graph().Clear(false);
+                t.Graph().ZoomBox();
+                t.Graph().ZoomUser(1, 2, 3, 4);
+            } },
+        { "ZoomUser with XMin equal to XMax",
+            [](InteractionHost& t) { t.Graph().ZoomUser(5, 0, 5, 100); } },
+        { "ZoomUser with YMin equal to YMax",
+            [](InteractionHost& t) { t.Graph().ZoomUser(0, 7, 100, 7); } },
+        { "ZoomOff at home", [](InteractionHost& t) { t.Graph().ZoomOff(); } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        InteractionHost t;
+        row.act(t);
+        EXPECT_EQ(t.Displayed(), home);
+        EXPECT_EQ(t.Graph().ZoomState(), grzOff);
+    }
+}
+
+TEST(Zoom, UserBoundsAreHandedOnUnchanged)
+{
+    InteractionHost t;
+    t.Graph().ZoomUser(10, 0, 5, 100);
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 10, 5, 0, 100 }));
+    EXPECT_EQ(t.Graph().ZoomState(), grzUser);
+    EXPECT_EQ(t.Graph().CurrentData()->Bounds()->GetRecord(), home);
+}
+
+TEST(Zoom, ZoomOffAtHomeKeepsTheZoomState)
+{
+    InteractionHost t;
+    t.Graph().ZoomUser(0, 0, 100, 100); // redraws at the home range
+    ASSERT_EQ(t.Graph().ZoomState(), grzUser);
+    t.Graph().ZoomOff();
+    EXPECT_EQ(t.Graph().ZoomState(), grzUser);
+    t.Graph().Clear();
+    EXPECT_EQ(t.Graph().ZoomState(), grzOff);
+}
+
+TEST(Zoom, AZoomFromTheHostsMouseUpHandlerUsesTheReleasePosition)
+{
+    InteractionHost t;
+    t.sink.onInsideUp = [&t] { t.Graph().ZoomBox(); };
+    t.host.InsideMouseDown(1, 0, 20, 30);
+    t.host.InsideMouseMove(1, 0, 50, 50);
+    t.host.InsideMouseUp(1, 0, 60, 70); // no move reached this position
+    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
+}
+
+TEST(Zoom, TheZoomRedrawsTheRetainedData)
+{
+    InteractionHost t;
+    t.Graph().DrawRectangle(40, 40, 60, 60, 0x00FF00, true, 0x00FF00);
+    ASSERT_EQ(t.host.InsidePixel(50, 50), 0x00FF00u);
+    t.Graph().ZoomUser(0, 0, 50, 50); // the square now covers columns 80..100, rows 0..20
+    EXPECT_EQ(t.host.InsidePixel(90, 10), 0x00FF00u);
+    EXPECT_NE(t.host.InsidePixel(50, 50), 0x00FF00u);
+}
+
+} // namespace
