@@ -4,7 +4,8 @@
 // site the control (here on HeadlessHost), initialise its properties, set the look of the axes,
 // clear and scale, then draw in axis units.
 //
-// Usage: demo <output folder>   (prints the path of the PNG it wrote)
+// Usage: demo <output folder>   (prints the paths of the PNGs it wrote: the graph, the graph
+// with a zoom selection dragged over it, and the graph zoomed to that selection)
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -54,6 +55,27 @@ void DrawFigures(vantrel::OrvGraph& graph)
     graph.DrawLabel(-1.5, -0.6, "points", black, false);
 }
 
+// The user's zoom, scripted as the pointer input a user would give. A drag with the left button
+// over the plot area (positions in plot-area pixels: 48 per unit, row 0 at the top) shows a
+// dotted selection; the host applies it with ZoomBox, which redraws the retained figures for
+// the selected range. The selection has the plot area's proportions (3 : 2), so the circle
+// stays round. ZoomOff would return to the range of SetScale.
+void ZoomByDragging(vantrel::HeadlessHost& host, const std::filesystem::path& folder)
+{
+    host.InsideMouseDown(1, 0, 480.0f, 84.0f); // X 8, Y 7.25
+    host.InsideMouseMove(1, 0, 600.0f, 150.0f);
+    host.InsideMouseMove(1, 0, 696.0f, 228.0f); // X 12.5, Y 4.25
+    host.InsideMouseUp(1, 0, 696.0f, 228.0f);
+    const std::string selection = (folder / "demo-selection.png").string();
+    host.SavePng(selection);
+    std::printf("%s\n", selection.c_str());
+
+    host.Graph().ZoomBox();
+    const std::string zoomed = (folder / "demo-zoomed.png").string();
+    host.SavePng(zoomed);
+    std::printf("%s\n", zoomed.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -91,6 +113,8 @@ int main(int argc, char** argv)
         const std::string path = (folder / "demo.png").string();
         host.SavePng(path);
         std::printf("%s\n", path.c_str());
+
+        ZoomByDragging(host, folder);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "demo: %s\n", error.what());
