@@ -58,60 +58,55 @@ TEST(GridMarks, NotchesHangFromBothEdges)
     }
 }
 
+// Each case marks one axis's origin in red over the grid lines of both axes and reads the pixels
+// along the mark's column (X) or row (Y).
 TEST(OriginMarks, StandInsideTheBoundsOnly)
 {
-    constexpr uint32_t originRed = 0x0000FF;
+    constexpr uint32_t red = 0x0000FF;
+    const auto notch7 = static_cast<GraphGridStyleConstants>(7);
     struct Case {
         const char* label;
-        GraphAxisTypeConstants yType;
+        bool yAxis;
+        GraphAxisTypeConstants type;
         BoundsRecord bounds; // XMin, XMax, YMin, YMax
         GraphGridStyleConstants style;
-        double xOrigin, yOrigin;
-        std::vector<int32_t> xMarkRows; // rows of column 250 in the origin colour
-        int32_t yMarkRow; // a row expected to carry a full horizontal mark, or -1
+        double origin;
+        int32_t at; // the column or row to read
+        std::vector<int32_t> marked;
     };
     const Case cases[] = {
-        { "X -5..5: a line at x = 250", gatLinear, { -5, 5, 0, 10 }, ggsLines, 0, 0, Range(0, 300),
-            -1 },
-        { "notches on a 300-pixel height", gatLinear, { -5, 5, 0, 10 }, ggsNotches, 0, 0,
-            { 0, 1, 2, 298, 299 }, -1 },
-        { "an origin on a bound draws nothing", gatLinear, { 0, 10, 0, 10 }, ggsLines, 0, 0, {},
-            -1 },
-        { "reversed bounds draw nothing", gatLinear, { 5, -5, 0, 10 }, ggsLines, 0, 0, {}, -1 },
-        { "a style outside 0..2 draws notches", gatLinear, { -5, 5, 0, 10 },
-            static_cast<GraphGridStyleConstants>(7), 0, 0, { 0, 1, 2, 298, 299 }, -1 },
-        { "ggsNone draws nothing", gatLinear, { -5, 5, -5, 5 }, ggsNone, 0, 0, {}, -1 },
-        { "Y origin 10 on a logarithmic 1..1000", gatLog, { -5, 5, 1, 1000 }, ggsLines, 0, 10,
-            Range(0, 300), 200 },
-        { "Y origin 0 on -5..5", gatLinear, { -5, 5, -5, 5 }, ggsLines, 0, 0, Range(0, 300), 150 },
+        { "X -5..5: a line at x = 250", false, gatLinear, { -5, 5, 0, 10 }, ggsLines, 0, 250,
+            Range(0, 300) },
+        { "X notches, 300 high", false, gatLinear, { -5, 5, 0, 10 }, ggsNotches, 0, 250,
+            { 0, 1, 2, 298, 299 } },
+        { "a style outside 0..2 draws notches", false, gatLinear, { -5, 5, 0, 10 }, notch7, 0, 250,
+            { 0, 1, 2, 298, 299 } },
+        { "an origin on a bound: nothing", false, gatLinear, { 0, 10, 0, 10 }, ggsLines, 0, 0, {} },
+        { "reversed bounds: nothing", false, gatLinear, { 5, -5, 0, 10 }, ggsLines, 0, 250, {} },
+        { "ggsNone: nothing", false, gatLinear, { -5, 5, 0, 10 }, ggsNone, 0, 250, {} },
+        { "Y origin 10 on a logarithmic 1..1000", true, gatLog, { 0, 10, 1, 1000 }, ggsLines, 10,
+            200, Range(0, 500) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         BarePlot p(500, 300);
-        p.graph.XGridStyle(ggsLines); // the marks lie on top of the grid
-        p.graph.YAxisType(c.yType);
-        for (const bool x : { true, false }) {
-            (x ? p.graph.XOriginStyle(c.style) : p.graph.YOriginStyle(c.style));
-            (x ? p.graph.XOriginColor(originRed) : p.graph.YOriginColor(originRed));
+        p.graph.XGridStyle(ggsLines);
+        p.graph.YGridStyle(ggsLines);
+        p.graph.YAxisType(c.type);
+        if (c.yAxis) {
+            p.graph.YOriginStyle(c.style);
+            p.graph.YOriginColor(red);
+            p.graph.YOrigin(c.origin);
+        } else {
+            p.graph.XOriginStyle(c.style);
+            p.graph.XOriginColor(red);
+            p.graph.XOrigin(c.origin);
         }
-        p.graph.XOrigin(c.xOrigin);
-        p.graph.YOrigin(c.yOrigin);
         p.Scale(c.bounds.XMin, c.bounds.YMin, c.bounds.XMax, c.bounds.YMax);
         ASSERT_TRUE(p.graph.Scaled());
         DrawFrameOnly(p.graph);
         const PixelImage plot = p.Plot();
-        std::vector<int32_t> rows = ColumnRows(plot, 250, originRed);
-        if (c.yMarkRow >= 0) {
-            EXPECT_EQ(RowColumns(plot, c.yMarkRow, originRed), Range(0, 500));
-            std::erase(rows, c.yMarkRow);
-        }
-        if (c.yMarkRow >= 0 && !c.xMarkRows.empty()) {
-            std::vector<int32_t> expected = c.xMarkRows;
-            std::erase(expected, c.yMarkRow);
-            EXPECT_EQ(rows, expected);
-        } else {
-            EXPECT_EQ(rows, c.xMarkRows);
-        }
+        EXPECT_EQ(c.yAxis ? RowColumns(plot, c.at, red) : ColumnRows(plot, c.at, red), c.marked);
     }
 }
 

@@ -34,17 +34,5 @@ TEST(GdiScope, RestoresAndDeletesWhenAnErrorLeavesTheScope)
     EXPECT_EQ(LiveDrawingObjects(), 0);
 }
 
-// The null pen style gives the stock null pen, which the scope selects and never deletes.
-TEST(GdiScope, LeavesStockObjectsAlive)
-{
-    ReferenceCanvas canvas(10, 10, white);
-    const gdi::HGDIOBJ nullPen = gdi::GetStockObject(gdi::NULL_PEN);
-    {
-        render::PenScope scope(canvas.Dc(), gdi::PS_NULL, 0, 0);
-        EXPECT_EQ(gdi::GetCurrentObject(canvas.Dc(), gdi::OBJ_PEN), nullPen);
-    }
-    EXPECT_EQ(gdi::GetObjectType(nullPen), gdi::OBJ_PEN);
-}
-
 } // namespace
 } // namespace vantrel::rendertest

@@ -107,29 +107,6 @@ private:
     gdi::HBITMAP bitmap_;
 };
 
-// A pen selected for one reference drawing.
-class ReferencePen {
-public:
-    ReferencePen(gdi::HDC dc, int32_t style, int32_t width, gdi::COLORREF color)
-        : dc_(dc)
-        , pen_(gdi::CreatePen(style, width, color))
-        , previous_(gdi::SelectObject(dc, pen_))
-    {
-    }
-    ~ReferencePen()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteObject(pen_);
-    }
-    ReferencePen(const ReferencePen&) = delete;
-    ReferencePen& operator=(const ReferencePen&) = delete;
-
-private:
-    gdi::HDC dc_;
-    gdi::HPEN pen_;
-    gdi::HGDIOBJ previous_;
-};
-
 // The smallest box holding every pixel of `image` inside `area` that differs from `background`;
 // empty (right <= left) when there is none.
 inline gdi::RECT InkBox(const PixelImage& image, gdi::RECT area, uint32_t background)
