@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <vantrel/Colors.h>
+#include <vantrel/DoubleArray.h>
 #include <vantrel/Enums.h>
 #include <vantrel/GraphData.h>
 #include <vantrel/OrvGraphEvents.h>
@@ -184,6 +185,17 @@ public:
     void DrawLabel(
         double X, double Y, const std::string& sText, int32_t Color = 0, bool bRefresh = true);
 
+    // Data series in axis units, handed whole to the plotting library (see PlotSeries). DrawY
+    // plots NumPoints values of YArray at X = XStart + k * XInterval; DrawXY plots XArray
+    // against YArray. With KeepData on the series is retained first, whether or not it then
+    // plots. Nothing happens while the graph is not scaled.
+    void DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        const DoubleArray& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
+        bool InterleavedData = false, bool bRefresh = true);
+    void DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
+        const DoubleArray& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
+        bool InterleavedData = false, bool bRefresh = true);
+
     // Drawing the host's objects. With KeepData on the object itself is retained (an item in
     // the keep panel, a panel appended to the current data), also when it is disabled.
     void DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh = true);
@@ -263,6 +275,16 @@ private:
     void PaintEllipse(
         double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
     void PaintLabel(double X, double Y, const std::string& Text, int32_t Color);
+
+    // Series plotting, shared with the replay of retained series items. PlotSeries never
+    // raises: any error inside it (an array without the values the library reads, a failed
+    // conversion, no plotting library) drops the series, or its rest, silently, and then leaves
+    // DataLoaded alone. PlotInterleaved splits alternating points into two series; it is called
+    // only from PlotSeries and raises its errors there. The arrays are never changed.
+    void PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
+    void PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
+        const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
 
     // The full redraw: clear, lay out for the range, frame, replay the current data, refresh.
     void RedrawAll(double XMin, double YMin, double XMax, double YMax);

@@ -18,6 +18,7 @@
 #include <vantrel/OrvGraphEvents.h>
 #include <vantrel/PanelData.h>
 #include <vantrel/PanelManager.h>
+#include <vantrel/PlottingLibrary.h>
 #include <vantrel/PropertyBag.h>
 #include <vantrel/Records.h>
 #include <vantrel/Ref.h>

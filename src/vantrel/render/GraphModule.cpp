@@ -1,0 +1,25 @@
+// GraphModule: the logarithmic copy of a series array.
+#include "render/GraphModule.h"
+
+#include "render/PlottingLibrary.h"
+
+#include <limits>
+#include <vantrel/Error.h>
+#include <vantrel/XYItem_Data.h>
+#include <vector>
+
+namespace vantrel {
+
+DoubleArray GetLogArray(const DoubleArray& source, int32_t n)
+{
+    if (n == std::numeric_limits<int32_t>::min())
+        throw Error(errOverflow);
+    if (n < 1 || !XYItem_Data::HoldsFromZero(source, n))
+        throw Error(errSubscriptOutOfRange);
+    const render::PlottingFunctions& library = render::PlottingLibrary();
+    DoubleArray result(std::vector<double>(static_cast<std::size_t>(n)));
+    library.Log10Array(result.Data(), source.Data(), n);
+    return result;
+}
+
+} // namespace vantrel

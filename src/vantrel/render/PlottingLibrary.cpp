@@ -1,0 +1,128 @@
+// Loading the plotting library at run time, and the process-wide choice of its file.
+#include "render/PlottingLibrary.h"
+
+#include <dlfcn.h>
+#include <gdi/Gdi.h>
+#include <string>
+#include <vantrel/Error.h>
+#include <vantrel/PlottingLibrary.h>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int32_t errFileNotFound = 53;
+constexpr int32_t errEntryPointNotFound = 453;
+
+// The plotting library's state is process-wide, so the choice of its file is too. Used from the
+// controls' thread only, like everything else of the control.
+struct LoadedLibrary {
+    std::string fileName = "libkrevo.so";
+    bool tried = false;
+    void* handle = nullptr;
+    int32_t failure = 0;
+    render::PlottingFunctions functions;
+};
+
+LoadedLibrary& Loaded()
+{
+    static LoadedLibrary loaded;
+    return loaded;
+}
+
+void Unload(LoadedLibrary& loaded)
+{
+    if (loaded.handle != nullptr)
+        dlclose(loaded.handle);
+    loaded.handle = nullptr;
+    loaded.tried = false;
+    loaded.failure = 0;
+    loaded.functions = {};
+}
+
+// glibc searches the RUNPATH of the object that calls dlopen, and libvantrel.so carries $ORIGIN
+// in it; this second attempt covers a libvantrel.so whose RUNPATH was stripped by a packager.
+void* OpenBesideControlLibrary(const std::string& fileName)
+{
+    Dl_info info {};
+    if (dladdr(reinterpret_cast<const void*>(&Loaded), &info) == 0 || info.dli_fname == nullptr)
+        return nullptr;
+    const std::string self = info.dli_fname;
+    const std::string::size_type slash = self.rfind('/');
+    if (slash == std::string::npos)
+        return nullptr;
+    return dlopen((self.substr(0, slash + 1) + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+template <class Function> bool Resolve(void* handle, const char* name, Function& function)
+{
+    // POSIX guarantees that a data pointer from dlsym converts to a function pointer.
+    function = reinterpret_cast<Function>(dlsym(handle, name));
+    return function != nullptr;
+}
+
+void Load(LoadedLibrary& loaded)
+{
+    loaded.tried = true;
+    void* handle = dlopen(loaded.fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr && loaded.fileName.find('/') == std::string::npos)
+        handle = OpenBesideControlLibrary(loaded.fileName);
+    if (handle == nullptr) {
+        loaded.failure = errFileNotFound;
+        return;
+    }
+    render::PlottingFunctions functions;
+    const bool complete = Resolve(handle, "SetDrawMode", functions.SetDrawMode)
+        && Resolve(handle, "SetPenProperties", functions.SetPenProperties)
+        && Resolve(handle, "SetCirclePixelRadius", functions.SetCirclePixelRadius)
+        && Resolve(handle, "SetCubicFitPixelInterval", functions.SetCubicFitPixelInterval)
+        && Resolve(handle, "DeInterleave", functions.DeInterleave)
+        && Resolve(handle, "Log10Array", functions.Log10Array)
+        && Resolve(handle, "DrawGraph2", functions.DrawGraph2);
+    if (!complete) {
+        dlclose(handle);
+        loaded.failure = errEntryPointNotFound;
+        return;
+    }
+    loaded.handle = handle;
+    loaded.functions = functions;
+}
+
+} // namespace
+
+void SetPlottingLibrary(const std::string& fileName)
+{
+    LoadedLibrary& loaded = Loaded();
+    if (fileName == loaded.fileName && loaded.handle != nullptr)
+        return;
+    Unload(loaded);
+    loaded.fileName = fileName;
+}
+
+namespace render {
+
+const PlottingFunctions& PlottingLibrary()
+{
+    LoadedLibrary& loaded = Loaded();
+    if (!loaded.tried)
+        Load(loaded);
+    if (loaded.handle == nullptr)
+        throw Error(loaded.failure,
+            (loaded.failure == errFileNotFound ? "File not found: "
+                                               : "Specified DLL function not found in ")
+                + loaded.fileName);
+    return loaded.functions;
+}
+
+int32_t PlotterColor(int32_t color)
+{
+    const uint32_t value = static_cast<uint32_t>(color);
+    if (value >> 24 != 0x80u)
+        return color;
+    const gdi::COLORREF rgb = gdi::TranslateColor(value);
+    return rgb == gdi::CLR_INVALID ? color : static_cast<int32_t>(rgb);
+}
+
+} // namespace render
+
+} // namespace vantrel
