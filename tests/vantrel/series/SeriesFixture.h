@@ -1,0 +1,118 @@
+// Shared set-up of the series tests: a sited, scaled control and the recording stand-in for the
+// plotting library.
+#pragma once
+
+#include "recorder/PlotterRecord.h"
+#include "vantrel/control/SitedGraph.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vantrel/PlottingLibrary.h>
+#include <vantrel/vantrel.h>
+#include <vector>
+
+namespace vantrel::seriestest {
+
+using ::seriestest::PlotterCall;
+using ::seriestest::PlotterRecord;
+
+inline DoubleArray Values(std::vector<double> values, int32_t lowerBound = 0)
+{
+    return DoubleArray(std::move(values), lowerBound);
+}
+
+// Bounds in the order of SetScale.
+inline BoundsRecord Bounds(double xMin, double yMin, double xMax, double yMax)
+{
+    return BoundsRecord { xMin, xMax, yMin, yMax };
+}
+
+// A control of 200 x 150 plot pixels (10-pixel margins), cleared and scaled to the bounds, with
+// the axis types given; KeepData off unless a test turns it on.
+struct ScaledGraph {
+    explicit ScaledGraph(BoundsRecord bounds = Bounds(0.0, 0.0, 10.0, 10.0),
+        GraphAxisTypeConstants xType = gatLinear, GraphAxisTypeConstants yType = gatLinear)
+        : sited(224, 174)
+    {
+        sited.Init();
+        OrvGraph& g = sited.graph;
+        g.FrameLeft(150.0f);
+        g.FrameTop(150.0f);
+        g.FrameRight(150.0f);
+        g.FrameBottom(150.0f);
+        g.KeepData(false);
+        g.XAxisType(xType);
+        g.YAxisType(yType);
+        g.Clear();
+        g.SetScale(bounds.XMin, bounds.YMin, bounds.XMax, bounds.YMax);
+        if (!g.Scaled())
+            throw std::runtime_error("the series fixture did not scale");
+    }
+
+    OrvGraph& Graph() { return sited.graph; }
+
+    testing::SitedGraph sited;
+};
+
+// Points the control at the recording stand-in for the lifetime of the object and gives the
+// tests its record; afterwards the control goes back to the real library.
+class RecordingPlotter {
+public:
+    RecordingPlotter()
+        : handle_(dlopen(SERIES_RECORDER_FILE, RTLD_NOW | RTLD_LOCAL))
+    {
+        if (handle_ == nullptr)
+            throw std::runtime_error(std::string("cannot load the recorder: ") + dlerror());
+        auto accessor
+            = reinterpret_cast<void* (*)()>(dlsym(handle_, ::seriestest::recordAccessorName));
+        record_ = static_cast<PlotterRecord*>(accessor());
+        record_->clear();
+        SetPlottingLibrary(SERIES_RECORDER_FILE);
+    }
+    ~RecordingPlotter()
+    {
+        SetPlottingLibrary("libkrevo.so");
+        dlclose(handle_);
+    }
+    RecordingPlotter(const RecordingPlotter&) = delete;
+    RecordingPlotter& operator=(const RecordingPlotter&) = delete;
+
+    const PlotterRecord& Calls() const { return *record_; }
+    void Clear() { record_->clear(); }
+
+    std::vector<PlotterCall> Draws() const
+    {
+        std::vector<PlotterCall> draws;
+        for (const PlotterCall& call : *record_)
+            if (call.function == "DrawGraph2")
+                draws.push_back(call);
+        return draws;
+    }
+
+    // One short line per call: the function and its integer arguments, DrawGraph2 with its
+    // type only ("DrawGraph2 4"), so that sequences read like the code that makes them.
+    std::vector<std::string> Summary() const
+    {
+        std::vector<std::string> lines;
+        for (const PlotterCall& call : *record_) {
+            std::string line = call.function;
+            if (call.function == "DrawGraph2") {
+                line += " " + std::to_string(call.ints[1]);
+            } else {
+                for (const int32_t value : call.ints)
+                    line += " " + std::to_string(value);
+                for (const double value : call.doubles)
+                    line += " " + std::to_string(value);
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+private:
+    void* handle_;
+    PlotterRecord* record_ = nullptr;
+};
+
+} // namespace vantrel::seriestest
