@@ -40,8 +40,9 @@ void Unload(LoadedLibrary& loaded)
     loaded.functions = {};
 }
 
-// glibc searches the RUNPATH of the object that calls dlopen, and libvantrel.so carries $ORIGIN
-// in it; this second attempt covers a libvantrel.so whose RUNPATH was stripped by a packager.
+// Which RUNPATH dlopen consults (the calling library's or the executable's) depends on the loader
+// and on how the host was linked, so a host whose own search path does not reach libvantrel.so's
+// directory would miss the library installed beside it; this second attempt looks there.
 void* OpenBesideControlLibrary(const std::string& fileName)
 {
     Dl_info info {};
