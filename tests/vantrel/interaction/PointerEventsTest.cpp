@@ -188,26 +188,4 @@ TEST(PointerEvents, BeforeTheFirstClearTheEventCarriesPixels)
     EXPECT_EQ(host.InsideToolTipText(), "");
 }
 
-TEST(PointerEvents, AnAxisReplacedByTheHostConvertsThroughItsOwnDesign)
-{
-    InteractionHost t;
-    // A fresh axis has no mapping yet: its design answers 0 for every pixel.
-    t.Graph().CurrentData()->XAxis(std::make_shared<Axis>());
-    t.sink.events.clear();
-    t.host.InsideMouseMove(0, 0, 40.0f, 40.0f);
-    ASSERT_EQ(t.sink.events.size(), 1u);
-    EXPECT_EQ(t.sink.events[0].x, 0.0);
-    EXPECT_EQ(t.sink.events[0].y, 60.0);
-}
-
-TEST(PointerEvents, WithoutASinkNothingIsRaisedAndTheToolTipStillFollows)
-{
-    InteractionHost t;
-    t.Graph().SetEventSink(nullptr);
-    t.host.FrameClick();
-    t.host.InsideMouseMove(0, 0, 20.0f, 90.0f);
-    EXPECT_TRUE(t.sink.events.empty());
-    EXPECT_EQ(t.host.InsideToolTipText(), "20, 10");
-}
-
 } // namespace
