@@ -94,6 +94,9 @@ void OrvGraph::DrawDataItem(const XYItem_Data& XY)
     DrawWidth(XY.DrawWidth());
     DrawStyle(XY.DrawStyle());
     DrawMode(XY.DrawMode());
+    // The item's own arrays, read-only: plotting never changes them, so no copy is needed.
+    PlotSeries(XY.GraphType(), XY.XArrayRef(), XY.YArrayRef(), XY.Length(), XY.Color1(),
+        XY.Color2(), XY.InterleavedData(), XY.UseInterval());
 }
 
 void OrvGraph::DrawLabelItem(const XYItem_Label& Lbl)
