@@ -5,7 +5,11 @@
 // clear and scale, then draw in axis units.
 //
 // Usage: demo <output folder>   (prints the paths of the PNGs it wrote: the graph, the graph
-// with a zoom selection dragged over it, and the graph zoomed to that selection)
+// with a zoom selection dragged over it, the graph zoomed to that selection, then a measurement
+// kept as a data source: drawn, redrawn wider, on a logarithmic axis, and changed; see
+// Measurement.cpp)
+#include "Measurement.h"
+
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -115,6 +119,7 @@ int main(int argc, char** argv)
         std::printf("%s\n", path.c_str());
 
         ZoomByDragging(host, folder);
+        demo::ShowMeasurement(folder);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "demo: %s\n", error.what());
