@@ -1,6 +1,7 @@
 // Placing the pictures from the margins and scaling the current data's axes to the plot area.
 #include "SitedGraph.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <vantrel/Error.h>
 
@@ -9,37 +10,27 @@ using vantrel::testing::SitedGraph;
 
 namespace {
 
-struct Geometry {
-    float left, top, width, height;
-};
+using Geometry = std::array<float, 4>; // left, top, width, height in twips
 
 Geometry Of(const platform::PictureSurface& p)
 {
     return { p.Left(), p.Top(), p.Width(), p.Height() };
 }
 
-void ExpectGeometry(const platform::PictureSurface& p, Geometry expected, const char* label)
-{
-    const Geometry g = Of(p);
-    EXPECT_EQ(g.left, expected.left) << label;
-    EXPECT_EQ(g.top, expected.top) << label;
-    EXPECT_EQ(g.width, expected.width) << label;
-    EXPECT_EQ(g.height, expected.height) << label;
-}
-
 TEST(OrvGraphLayout, PicturesFollowTheMargins)
 {
     SitedGraph s(577, 450); // 8655 x 6750 twips
     s.Init();
-    ExpectGeometry(s.frame, { 0, 0, 8655, 6750 }, "frame");
-    ExpectGeometry(s.inside, { 1200, 1200, 6975, 5070 }, "inside");
-
+    EXPECT_EQ(Of(s.frame), (Geometry { 0, 0, 8655, 6750 }));
+    EXPECT_EQ(Of(s.inside), (Geometry { 1200, 1200, 6975, 5070 }));
     s.graph.FrameEnabled(false);
-    ExpectGeometry(s.inside, { 0, 0, 8655, 6750 }, "frame disabled");
-
+    EXPECT_EQ(Of(s.inside), (Geometry { 0, 0, 8655, 6750 })) << "frame disabled";
     s.graph.FrameEnabled(true);
     s.graph.FrameLeft(8655 - 480);
-    ExpectGeometry(s.inside, { 8175, 1200, 0, 0 }, "no room left");
+    EXPECT_EQ(Of(s.inside), (Geometry { 8175, 1200, 0, 0 })) << "no room left";
+    s.graph.Clear();
+    s.graph.SetScale(0, 0, 10, 10);
+    EXPECT_FALSE(s.graph.Scaled()) << "a plot of 0 x 0 pixels";
 }
 
 TEST(OrvGraphLayout, MarginChangesWaitForTheNextLayoutOnceDataIsDrawn)
@@ -48,9 +39,13 @@ TEST(OrvGraphLayout, MarginChangesWaitForTheNextLayoutOnceDataIsDrawn)
     s.Init();
     s.graph.Clear();
     s.graph.SetScale(0, 0, 10, 10);
-    // Only a painting sets DataLoaded; until then every margin change moves the plot area.
     s.graph.FrameTop(600);
-    EXPECT_EQ(s.inside.Top(), 600.0f);
+    EXPECT_EQ(s.inside.Top(), 600.0f) << "nothing painted yet";
+    s.graph.DrawLine(0, 0, 10, 10);
+    s.graph.FrameTop(900);
+    EXPECT_EQ(s.inside.Top(), 600.0f) << "painted: the plot area waits";
+    s.graph.Redraw();
+    EXPECT_EQ(s.inside.Top(), 900.0f);
 }
 
 TEST(OrvGraphLayout, SetScaleMapsTheRangeOntoThePlotArea)

@@ -4,7 +4,11 @@
 #include "hosts/common/SimpleContainer.h"
 #include "hosts/common/SoftPicture.h"
 
+#include <string>
+#include <utility>
+#include <vantrel/MemoryPropertyBag.h>
 #include <vantrel/OrvGraph.h>
+#include <vector>
 
 namespace vantrel::testing {
 
@@ -31,5 +35,16 @@ struct SitedGraph {
     hostkit::SoftPicture inside;
     OrvGraph graph;
 };
+
+// Every persisted property that differs from its default, as key and value, in bag order.
+inline std::vector<std::pair<std::string, Variant>> PersistedEntries(OrvGraph& graph)
+{
+    MemoryPropertyBag bag;
+    graph.WriteProperties(bag);
+    std::vector<std::pair<std::string, Variant>> entries;
+    for (const auto& entry : bag.Entries())
+        entries.emplace_back(entry.Key, entry.Value);
+    return entries;
+}
 
 } // namespace vantrel::testing
