@@ -1,24 +1,26 @@
-// Test helpers: a DC with its own bitmap, pens and brushes selected for a scope, seeded randomness.
+// Test helpers: a DC with its own bitmap, objects selected for a scope, seeded randomness.
 #pragma once
 
 #include "PngTestUtil.h"
 #include "gdi/Gdi.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
 namespace gdi::test {
 
-// A memory DC with a fresh bitmap selected; both deleted at the end of the scope.
+// A memory DC with a fresh bitmap filled with `background`; both deleted at the end of the scope.
 class PaintBox {
 public:
     PaintBox(int32_t width, int32_t height, COLORREF background = 0x00FFFFFFu)
         : dc_(CreateCompatibleDC(0))
         , bitmap_(CreateBitmap32(width, height))
+        , oldBitmap_(SelectObject(dc_, bitmap_))
         , width_(width)
         , height_(height)
     {
-        oldBitmap_ = SelectObject(dc_, bitmap_);
         const HBRUSH brush = CreateSolidBrush(background);
         const RECT all { 0, 0, width, height };
         FillRect(dc_, &all, brush);
@@ -37,25 +39,24 @@ public:
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
     uint32_t At(int32_t x, int32_t y) const { return GetPixel(dc_, x, y); }
+    // Reads the bitmap directly, so pixels outside the clip rectangle are included.
     Image Snapshot() const
     {
         Surface surface;
         GetSurface(dc_, &surface);
-        Image image { width_, height_, {} };
-        image.pixels.assign(surface.pixels, surface.pixels + static_cast<size_t>(width_) * height_);
-        return image;
+        return { width_, height_,
+            { surface.pixels, surface.pixels + static_cast<size_t>(width_) * height_ } };
     }
 
 private:
     HDC dc_;
     HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_ = 0;
+    HGDIOBJ oldBitmap_;
     int32_t width_;
     int32_t height_;
 };
 
-// Creates a pen and/or brush, selects them, and puts the previous ones back and deletes its own
-// at the end of the scope.
+// Selects `object` for the scope, then puts the previous object back and deletes `object`.
 class Selected {
 public:
     Selected(HDC dc, HGDIOBJ object)
@@ -88,13 +89,10 @@ inline uint32_t TestSeed()
     return seed;
 }
 
-// Fails the test on leaked pens, brushes, bitmaps or DCs.
+// Fails the test on leaked pens, brushes, bitmaps or DCs (stock objects are not counted).
 class GdiTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(LiveObjectCount(0), 0) << "GDI objects leaked by the test";
-    }
+    void TearDown() override { EXPECT_EQ(LiveObjectCount(0), 0) << "GDI objects leaked"; }
 };
 
 } // namespace gdi::test

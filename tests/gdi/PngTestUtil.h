@@ -1,4 +1,4 @@
-// Reading and writing PNG files for golden-image tests, and the comparison with a reference.
+// Golden-image comparison for the GDI tests: pixels against a PNG reference under tests/golden.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +16,9 @@ struct Image {
     bool operator==(const Image&) const = default;
 };
 
-bool ReadPng(const std::string& path, Image* image);
-bool WritePng(const std::string& path, const Image& image);
-
-// Compares `actual` with tests/golden/<name>.png. With UPDATE_GOLDENS=1 in the environment the
-// reference is rewritten instead. On a mismatch writes <name>-actual.png and <name>-diff.png
-// (differing pixels red on a dimmed copy) into the test output folder; the returned text
-// describes the mismatch and is empty on success.
+// Compares `actual` with tests/golden/<name>.png; with UPDATE_GOLDENS=1 in the environment the
+// reference is rewritten instead. On a mismatch writes <name>-actual.png into the test output
+// folder and returns a description; returns "" on success.
 std::string CompareWithGolden(const std::string& name, const Image& actual);
 
 } // namespace gdi::test
