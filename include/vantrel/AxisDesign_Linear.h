@@ -1,53 +1,21 @@
 // AxisDesign_Linear: pixel = value * Conv + Offset, grid at round steps of the value precision.
 #pragma once
 
-#include <vantrel/AxisDesign.h>
+#include <vantrel/AxisDesign_Scaled.h>
 
 namespace vantrel {
 
-class AxisDesign_Linear : public AxisDesign {
+// The scale is the value itself. GetValue gives (lPtPixel - Offset) / Conv; grid value number i
+// is GridOrigin + (GridFirst + i) * GridStep, with GridOrigin the format's Origin.
+class AxisDesign_Linear : public AxisDesign_Scaled {
 public:
-    bool ConvInit() const override { return convInit_; }
-    double Conv() const override { return conv_; }
-    double Offset() const override { return offset_; }
-    // Rounded to the nearest pixel, ties to even, clamped to the 32-bit range; 0 while ConvInit
-    // is False. Raises Error 6 when the pixel is infinite or NaN.
-    int32_t GetPixel(double dPtValue) const override;
-    // 0.0 while ConvInit is False.
-    double GetValue(int32_t lPtPixel) const override;
-    // The grid fields as the last grid computation left them (GridInit is not consulted);
-    // 0 while ConvInit is False.
-    int32_t GridCount() const override;
-    bool GridInit() const override { return gridInit_; }
-    // GridOrigin + (GridFirst + Index) * GridStep; Index is not range-checked.
-    double GridValue(int32_t Index) const override;
-    double Min() const override { return min_; }
-    double Max() const override { return max_; }
-    // Sets Min and Max, then the conversion, then the grid unless AF asks for none. Arithmetic
-    // failures give False. An absent AF gives False after Min, Max and the conversion are set.
-    bool SetBounds(int32_t lPtPixel1, int32_t lPtPixel2, double dPtValue1, double dPtValue2,
-        const Ref<AxisFormat>& AF) override;
     int32_t TypeID() const override { return 0; }
 
-    // Internal: the grid fields, for tests and diagnostics.
-    double GridStep() const { return gridStep_; }
-    double GridOrigin() const { return gridOrigin_; }
-    int32_t GridFirst() const { return gridFirst_; }
-
 private:
-    bool InitConv(int32_t pixel1, int32_t pixel2, double value1, double value2);
-    bool InitGrid(const AxisFormat& format, double upper, double lower);
-
-    double max_ = 0.0;
-    double min_ = 0.0;
-    double conv_ = 0.0;
-    double offset_ = 0.0;
-    bool convInit_ = false;
-    double gridStep_ = 0.0;
-    double gridOrigin_ = 0.0;
-    int32_t gridCount_ = 0;
-    int32_t gridFirst_ = 0;
-    bool gridInit_ = false;
+    bool AcceptsBounds(double value1, double value2) const override;
+    double ToScale(double value) const override { return value; }
+    double FromScale(double position) const override { return position; }
+    double AdjustGridStep(double step, const AxisFormat& format) const override;
 };
 
 } // namespace vantrel
