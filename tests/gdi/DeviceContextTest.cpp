@@ -54,9 +54,8 @@ TEST_F(DeviceContextTest, StockObjectsSurviveDeletionAndAreNotCounted)
 // deleted, a bitmap belongs to one DC at a time, and deleting the DC releases it.
 TEST_F(DeviceContextTest, SelectionGuardsObjectsInUse)
 {
-    EXPECT_EQ(CreateBitmap32(0, 5), 0u);
-    EXPECT_EQ(CreateBitmap32(5, -1), 0u);
-    EXPECT_EQ(CreateBitmap32(INT32_MAX, INT32_MAX), 0u);
+    EXPECT_FALSE(
+        CreateBitmap32(0, 5) || CreateBitmap32(5, -1) || CreateBitmap32(INT32_MAX, INT32_MAX));
     const HDC dc = CreateCompatibleDC(0);
     EXPECT_EQ(GetROP2(dc), R2_COPYPEN);
     EXPECT_EQ(GetBkMode(dc), OPAQUE);

@@ -1,15 +1,31 @@
-// Test helpers: a DC with its own bitmap, objects selected for a scope, seeded randomness.
+// Test helpers: a DC with its own bitmap, objects selected for a scope, seeded randomness and
+// golden images.
 #pragma once
 
-#include "PngTestUtil.h"
 #include "gdi/Gdi.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace gdi::test {
+
+// Pixels as COLORREF values (0x00BBGGRR), rows top-down.
+struct Image {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> pixels;
+
+    bool operator==(const Image&) const = default;
+};
+
+// Compares `actual` with tests/golden/<name>.png; with UPDATE_GOLDENS=1 in the environment the
+// reference is rewritten instead. On a mismatch writes <name>-actual.png into the test output
+// folder and returns a description; returns "" on success. (PngTestUtil.cpp)
+std::string CompareWithGolden(const std::string& name, const Image& actual);
 
 // A memory DC with a fresh bitmap filled with `background`; both deleted at the end of the scope.
 class PaintBox {

@@ -4,23 +4,19 @@
 namespace gdi::test {
 namespace {
 
-class GoldenTest : public GdiTest { };
+using GoldenTest = GdiTest;
 
-// A fan of lines from one centre plus a horizontal, a vertical and a closed polyline.
+// A fan of lines from one centre, and a closed rectangular polyline below it.
 void DrawLineCell(HDC dc, int32_t left, int32_t top)
 {
-    const int32_t cx = left + 14;
-    const int32_t cy = top + 14;
     for (const auto& [dx, dy] : { std::pair { 12, 0 }, { 12, 5 }, { 12, 12 }, { 5, 12 }, { 0, 12 },
              { -9, 12 }, { -12, 3 } }) {
-        MoveToEx(dc, cx, cy, nullptr);
-        LineTo(dc, cx + dx, cy + dy);
+        MoveToEx(dc, left + 14, top + 14, nullptr);
+        LineTo(dc, left + 14 + dx, top + 14 + dy);
     }
     MoveToEx(dc, left + 1, top + 30, nullptr);
-    LineTo(dc, left + 27, top + 30);
-    LineTo(dc, left + 27, top + 44);
-    LineTo(dc, left + 1, top + 44);
-    LineTo(dc, left + 1, top + 30);
+    for (const auto& [x, y] : { std::pair { 27, 30 }, { 27, 44 }, { 1, 44 }, { 1, 30 } })
+        LineTo(dc, left + x, top + y);
 }
 
 // Columns: pen styles 0-6; rows: widths 0, 1 and 3. Width 0 in TRANSPARENT mode, width 1 with
@@ -38,8 +34,7 @@ TEST_F(GoldenTest, PenStylesAndWidths)
             DrawLineCell(box.Dc(), 2 + style * 28, 2 + row * 49);
         }
     }
-    const std::string mismatch = CompareWithGolden("gdi/pen-styles", box.Snapshot());
-    EXPECT_TRUE(mismatch.empty()) << mismatch;
+    EXPECT_EQ(CompareWithGolden("gdi/pen-styles", box.Snapshot()), "");
 }
 
 // Sixteen cells over a striped background of eight colours; each cell holds lines of width 1
@@ -49,12 +44,10 @@ TEST_F(GoldenTest, SixteenRasterOperations)
     PaintBox box(200, 150);
     const COLORREF stripes[8]
         = { 0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x808080, 0x3C7A5E };
-    for (int32_t x = 0; x < 200; ++x) {
-        const HBRUSH brush = CreateSolidBrush(stripes[(x / 3) % 8]);
-        const RECT column { x, 0, x + 1, 150 };
-        FillRect(box.Dc(), &column, brush);
-        DeleteObject(brush);
-    }
+    Surface surface;
+    ASSERT_TRUE(GetSurface(box.Dc(), &surface));
+    for (int32_t i = 0; i < 200 * 150; ++i)
+        surface.pixels[i] = stripes[(i % 200 / 3) % 8];
     for (int32_t rop = 1; rop <= 16; ++rop) {
         const int32_t left = ((rop - 1) % 4) * 50;
         const int32_t top = ((rop - 1) / 4) * 37;
@@ -74,8 +67,7 @@ TEST_F(GoldenTest, SixteenRasterOperations)
         }
     }
     SetROP2(box.Dc(), R2_COPYPEN);
-    const std::string mismatch = CompareWithGolden("gdi/raster-operations", box.Snapshot());
-    EXPECT_TRUE(mismatch.empty()) << mismatch;
+    EXPECT_EQ(CompareWithGolden("gdi/raster-operations", box.Snapshot()), "");
 }
 
 // Rectangles (top half) and ellipses (bottom half): hollow, filled, null pen, dashed, widths 2,
@@ -84,10 +76,8 @@ TEST_F(GoldenTest, RectanglesAndEllipses)
 {
     PaintBox box(200, 150);
     struct Cell {
-        int32_t style;
-        int32_t width;
-        bool filled;
-        bool reversed;
+        int32_t style, width;
+        bool filled, reversed;
     };
     const Cell cells[] = {
         { PS_SOLID, 0, false, false },
@@ -124,8 +114,7 @@ TEST_F(GoldenTest, RectanglesAndEllipses)
             shapes[kind](box.Dc(), 4 + i * 8, top, 4 + i * 8 + size[i][0], top + size[i][1]);
         }
     }
-    const std::string mismatch = CompareWithGolden("gdi/rectangles-ellipses", box.Snapshot());
-    EXPECT_TRUE(mismatch.empty()) << mismatch;
+    EXPECT_EQ(CompareWithGolden("gdi/rectangles-ellipses", box.Snapshot()), "");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // libpng-based reading and writing of golden images as 8-bit RGB, and their comparison.
-#include "PngTestUtil.h"
+#include "GdiTestSupport.h"
 
 #include <algorithm>
 #include <cstdlib>
