@@ -128,24 +128,6 @@ TEST(Aggregation, EqualsPlainPathAndLineToOnRandomSeries)
     }
 }
 
-TEST(Aggregation, XorPolylineMatchesLineTo)
-{
-    // The plain path with a non-idempotent mode: every vertex painted once, as LineTo does.
-    for (uint32_t seed = 1000; seed < 1100; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        std::mt19937 random(seed);
-        const RandomSeries s = MakeSeries(random, 80, 50);
-        TestBitmap actual(80, 50, 0x00404040);
-        TestBitmap reference(80, 50, 0x00404040);
-        SetPenProperties(gdi::PS_SOLID, 0, 0x00A0B0C0);
-        SetDrawMode(gdi::R2_XORPEN);
-        ASSERT_EQ(Draw(actual, s), KrevoDone);
-        ReferencePolyline(
-            reference, ReferencePoints(s), gdi::PS_SOLID, 0, 0x00A0B0C0, gdi::R2_XORPEN);
-        ASSERT_EQ(Difference(actual, reference), "");
-    }
-}
-
 TEST(Aggregation, ZoomedIntervalSeriesDrawsOnlyItsVisiblePart)
 {
     // 10^6 points of which 300 fall on the picture; the rest lie left and right of it.

@@ -47,15 +47,20 @@ TEST(Contract, DrawGraph2RefusesBadInput)
     EXPECT_EQ(bitmap.CountNot(0), 0);
 }
 
-TEST(Contract, RefusedSettersKeepTheState)
+// The drawing state is process-wide: a refused setter keeps it, and every DC sees it.
+TEST(Contract, RefusedSettersKeepTheSharedState)
 {
     ASSERT_EQ(SetDrawMode(gdi::R2_XORPEN), KrevoDone);
     EXPECT_EQ(SetDrawMode(0), KrevoBadValue);
     EXPECT_EQ(SetDrawMode(17), KrevoBadValue);
-    SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
-    TestBitmap bitmap(8, 8, 0x00FFFFFF);
-    ASSERT_EQ(DrawPixels(bitmap, 3, { 2 }, { 2 }), KrevoDone);
-    EXPECT_EQ(bitmap.At(2, 2), 0u) << "still XOR";
+    // The pen's colour keeps its 24 bits only, as CreatePen keeps them.
+    SetPenProperties(gdi::PS_SOLID, 1, static_cast<int32_t>(0x80FFFFFFu));
+    TestBitmap first(8, 8, 0x00FFFFFF);
+    TestBitmap second(8, 8, 0x00FFFFFF);
+    ASSERT_EQ(DrawPixels(first, 3, { 2 }, { 2 }), KrevoDone);
+    ASSERT_EQ(DrawPixels(second, 3, { 2 }, { 2 }), KrevoDone);
+    EXPECT_EQ(first.At(2, 2), 0u) << "still XOR";
+    EXPECT_EQ(Difference(first, second), "");
 
     ASSERT_EQ(SetCirclePixelRadius(2), KrevoDone);
     EXPECT_EQ(SetCirclePixelRadius(-1), KrevoBadValue);
@@ -63,28 +68,10 @@ TEST(Contract, RefusedSettersKeepTheState)
     ASSERT_EQ(SetCubicFitPixelInterval(3.0), 3.0);
     for (const double refused : { 0.0, -1.0, 0.01, kNaN, kInf })
         EXPECT_EQ(SetCubicFitPixelInterval(refused), 3.0) << refused;
-}
 
-TEST(Contract, DrawingStateIsSharedByEveryCallAndDc)
-{
-    SetDrawMode(gdi::R2_COPYPEN);
-    SetPenProperties(gdi::PS_SOLID, 0, 0x00336699);
-    SetCirclePixelRadius(1);
-    TestBitmap first(8, 8);
-    TestBitmap second(8, 8);
-    ASSERT_EQ(DrawPixels(first, 5, { 4 }, { 4 }), KrevoDone);
-    ASSERT_EQ(DrawPixels(second, 5, { 4 }, { 4 }), KrevoDone);
-    EXPECT_EQ(Difference(first, second), "");
-    EXPECT_EQ(first.At(5, 4), 0x00336699u);
-    EXPECT_EQ(first.CountNot(0), 4); // the midpoint circle of radius 1 is a plus
-    // The pen's colour keeps its 24 bits only, as CreatePen keeps them; style 5 draws nothing.
-    SetPenProperties(gdi::PS_SOLID, 0, static_cast<int32_t>(0x80FFFFFFu));
-    ASSERT_EQ(DrawPixels(first, 3, { 0 }, { 0 }), KrevoDone);
-    EXPECT_EQ(first.At(0, 0), 0x00FFFFFFu);
     SetPenProperties(gdi::PS_NULL, 3, 0x00FFFFFF);
-    TestBitmap empty(8, 8);
-    ASSERT_EQ(DrawPixels(empty, 0, { 0, 7 }, { 0, 7 }), KrevoDone);
-    EXPECT_EQ(empty.CountNot(0), 0);
+    ASSERT_EQ(DrawPixels(first, 0, { 0, 7 }, { 0, 7 }), KrevoDone);
+    EXPECT_EQ(Difference(first, second), "") << "style 5 draws nothing";
 }
 
 TEST(Contract, DeInterleaveCopiesEveryStepthValueOrRefuses)
@@ -92,20 +79,14 @@ TEST(Contract, DeInterleaveCopiesEveryStepthValueOrRefuses)
     const double source[7] = { 10, 11, 12, 13, 14, 15, 16 };
     struct Row {
         const char* label;
-        int32_t sourceCount;
-        int32_t destinationCount;
-        int32_t start;
-        int32_t step;
-        int32_t expected;
+        int32_t sourceCount, destinationCount, start, step, expected;
         std::vector<double> values;
     };
     const Row rows[] = {
         { "odd half", 6, 3, 1, 2, KrevoDone, { 11, 13, 15 } },
-        { "even half", 6, 3, 0, 2, KrevoDone, { 10, 12, 14 } },
         { "backwards", 7, 3, 6, -3, KrevoDone, { 16, 13, 10 } },
-        { "nothing wanted", 7, 0, 99, 1, KrevoDone, { 0, 0, 0, 0 } },
+        { "nothing wanted", 7, 0, 99, 1, KrevoDone, { 0 } },
         { "last index past the source", 7, 4, 1, 2, KrevoOutOfRange, { 0, 0, 0, 0 } },
-        { "start past the source", 3, 1, 3, 1, KrevoOutOfRange, { 0 } },
         { "negative start", 7, 1, -1, 1, KrevoOutOfRange, { 0 } },
         { "index overflowing 32 bits", 7, 3, 1, INT32_MAX, KrevoOutOfRange, { 0, 0, 0 } },
         { "negative count", -1, 1, 0, 1, KrevoBadValue, { 0 } },
@@ -120,22 +101,17 @@ TEST(Contract, DeInterleaveCopiesEveryStepthValueOrRefuses)
     }
     double one = 0;
     EXPECT_EQ(DeInterleave(nullptr, 1, &one, 1, 0, 1), KrevoNullPointer);
-    EXPECT_EQ(DeInterleave(source, 1, nullptr, 1, 0, 1), KrevoNullPointer);
 }
 
 TEST(Contract, Log10ArrayInPlaceAndSpecialValues)
 {
     std::vector<double> values = { 1, 1000, 0.01, 0, -5, kInf };
     ASSERT_EQ(Log10Array(values.data(), values.data(), 6), KrevoDone);
-    EXPECT_EQ(values[0], 0.0);
-    EXPECT_EQ(values[1], 3.0);
-    EXPECT_EQ(values[2], -2.0);
-    EXPECT_EQ(values[3], -kInf);
     EXPECT_TRUE(std::isnan(values[4]));
-    EXPECT_EQ(values[5], kInf);
+    values[4] = 0;
+    EXPECT_EQ(values, (std::vector<double> { 0, 3, -2, -kInf, 0, kInf }));
     EXPECT_EQ(Log10Array(values.data(), values.data(), -1), KrevoBadValue);
     EXPECT_EQ(Log10Array(nullptr, values.data(), 1), KrevoNullPointer);
-    EXPECT_EQ(Log10Array(nullptr, nullptr, 0), KrevoDone);
 }
 
 TEST(Contract, ExtremeValuesAndTransformsPaintNoGarbage)
