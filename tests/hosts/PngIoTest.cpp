@@ -78,10 +78,6 @@ TEST(PngIo, FailuresNameTheFile)
         { "missing folder", [&] { WritePng(OutputPath("no_such_folder/x.png"), &pixel, 1, 1, 1); },
             75, "no_such_folder/x.png" },
         { "zero width", [&] { WritePng(OutputPath("zero.png"), &pixel, 0, 1, 1); }, 5, "zero.png" },
-        { "stride below width", [&] { WritePng(OutputPath("stride.png"), &pixel, 2, 1, 1); }, 5,
-            "stride.png" },
-        { "null pixels", [&] { WritePng(OutputPath("null.png"), nullptr, 1, 1, 1); }, 5,
-            "null.png" },
         { "missing file", [] { ReadPng(OutputPath("missing.png")); }, 53, "missing.png" },
         { "not a PNG", [&] { ReadPng(notPng); }, 75, "not_a_png.png" },
     };

@@ -1,8 +1,8 @@
 // Property bags: case-insensitive keys, typed values, defaults left out, the JSON file.
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -28,35 +28,35 @@ void WriteText(const std::string& path, const std::string& text)
     out << text;
 }
 
-TEST(MemoryPropertyBag, KeysIgnoreLetterCase)
+// The error `action` raises (number and text), or 0 when it raises none.
+int32_t ErrorOf(const std::function<void()>& action, std::string& message)
+{
+    try {
+        action();
+    } catch (const vantrel::Error& e) {
+        message = e.what();
+        return e.Number();
+    }
+    return 0;
+}
+
+TEST(MemoryPropertyBag, KeysIgnoreLetterCaseAndValuesKeepTheirType)
 {
     MemoryPropertyBag bag;
     bag.WriteProperty("XAxisName", std::string("Time"), std::string());
-    EXPECT_EQ(bag.ReadProperty("xAxisName", std::string()), Variant(std::string("Time")));
-    EXPECT_TRUE(bag.Contains("XAXISNAME"));
-    EXPECT_FALSE(bag.Contains("XAxisNam"));
-
     bag.Set("xaxisname", std::string("Depth"));
     EXPECT_EQ(bag.Count(), 1) << "the same entry, replaced";
-    EXPECT_EQ(bag.Get("XAxisName"), Variant(std::string("Depth")));
-    EXPECT_TRUE(bag.Remove("XAXISname"));
-    EXPECT_EQ(bag.Count(), 0);
-}
+    EXPECT_EQ(bag.ReadProperty("XAXISNAME", std::string()), Variant(std::string("Depth")));
+    EXPECT_FALSE(bag.Contains("XAxisNam"));
+    EXPECT_EQ(bag.ReadProperty("Missing", int16_t { 10 }), Variant(int16_t { 10 }));
 
-TEST(MemoryPropertyBag, ValuesKeepTheirTypeAndAbsentKeysGiveTheDefault)
-{
-    const Variant values[] = { Variant(true), Variant(int16_t { -7 }), Variant(int32_t { 1200 }),
-        Variant(1200.0f), Variant(1200.0), Variant(std::string("1200")), Variant(Empty {}) };
-    for (const Variant& value : values) {
-        MemoryPropertyBag bag;
+    for (const Variant& value : { Variant(true), Variant(int16_t { -7 }), Variant(int32_t { 1200 }),
+             Variant(1200.0f), Variant(1200.0), Variant(std::string("1200")), Variant(Empty {}) }) {
         bag.Set("Key", value);
         const Variant read = bag.ReadProperty("key", int32_t { 0 });
         EXPECT_EQ(read.index(), value.index());
         EXPECT_EQ(read, value);
     }
-    MemoryPropertyBag empty;
-    EXPECT_EQ(empty.ReadProperty("Missing", int16_t { 10 }), Variant(int16_t { 10 }));
-    EXPECT_EQ(empty.Get("Missing"), Variant());
 }
 
 TEST(MemoryPropertyBag, WriteLeavesOutValuesEqualToTheirDefault)
@@ -70,12 +70,8 @@ TEST(MemoryPropertyBag, WriteLeavesOutValuesEqualToTheirDefault)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Row rows[] = {
         { "32-bit equal to a 16-bit default", int32_t { 10 }, int16_t { 10 }, false },
-        { "32-bit equal to a double default", int32_t { 3 }, 3.0, false },
         { "double equal to a 16-bit default", 1.0, int16_t { 1 }, false },
-        { "single equal to a single default", 1200.0f, 1200.0f, false },
-        { "Boolean equal", true, true, false },
         { "empty string", std::string(), std::string(), false },
-        { "different number", int32_t { 11 }, int16_t { 10 }, true },
         { "single 0.1 is not double 0.1", 0.1f, 0.1, true },
         { "True is not the number -1", true, int32_t { -1 }, true },
         { "text is not a number", std::string("10"), int32_t { 10 }, true },
@@ -84,19 +80,13 @@ TEST(MemoryPropertyBag, WriteLeavesOutValuesEqualToTheirDefault)
     };
     for (const Row& row : rows) {
         MemoryPropertyBag bag;
-        bag.WriteProperty("Key", row.value, row.defaultValue);
-        EXPECT_EQ(bag.Contains("Key"), row.stored) << row.label;
-        const Variant read = bag.ReadProperty("Key", row.defaultValue);
+        bag.WriteProperty("Key", int32_t { 99 }, int32_t { 0 });
+        bag.WriteProperty("key", row.value, row.defaultValue);
+        EXPECT_EQ(bag.Contains("Key"), row.stored) << row.label << " (an equal one removes)";
         if (row.stored) {
-            EXPECT_EQ(read.index(), row.value.index()) << row.label;
+            EXPECT_EQ(bag.Get("Key").index(), row.value.index()) << row.label;
         }
     }
-
-    MemoryPropertyBag bag;
-    bag.WriteProperty("DrawMode", int32_t { 6 }, int32_t { 13 });
-    bag.WriteProperty("drawmode", int32_t { 13 }, int32_t { 13 });
-    EXPECT_FALSE(bag.Contains("DrawMode")) << "writing the default removes an earlier value";
-    EXPECT_EQ(bag.ReadProperty("DrawMode", int32_t { 13 }), Variant(int32_t { 13 }));
 }
 
 TEST(JsonPropertyBag, RoundTripKeepsTypesAndOrder)
@@ -109,7 +99,6 @@ TEST(JsonPropertyBag, RoundTripKeepsTypesAndOrder)
     const Row rows[] = {
         { "Int16", int16_t { -7 }, int32_t { -7 } },
         { "Int32Min", std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min() },
-        { "Single", 1200.5f, 1200.5 },
         { "SingleTenth", 0.1f, 0.1 }, // shortest text of the single, read as a double
         { "WholeDouble", 3.0, 3.0 },
         { "TinyDouble", 4.9e-324, 4.9e-324 },
@@ -134,19 +123,16 @@ TEST(JsonPropertyBag, RoundTripKeepsTypesAndOrder)
         EXPECT_EQ(entry.Value.index(), rows[i].read.index()) << rows[i].key;
         EXPECT_EQ(entry.Value, rows[i].read) << rows[i].key;
     }
-    EXPECT_EQ(static_cast<float>(std::get<double>(loaded.Get("SingleTenth"))), 0.1f);
 }
 
 TEST(JsonPropertyBag, NumbersReadAsIntegersOnlyWhenTheyFit)
 {
     const std::string path = OutputPath("numbers.json");
-    WriteText(path,
-        R"({"small": 2147483647, "negative": -2147483648, "big": 2147483648,
-            "bigger": -9999999999, "unsigned": 18446744073709551615, "fraction": 1.0, "exp": 1e2})");
+    WriteText(path, R"({"small": 2147483647, "big": 2147483648, "bigger": -9999999999,
+                        "unsigned": 18446744073709551615, "fraction": 1.0, "exp": 1e2})");
     JsonPropertyBag bag;
     bag.Load(path);
     EXPECT_EQ(bag.Get("small"), Variant(int32_t { 2147483647 }));
-    EXPECT_EQ(bag.Get("negative"), Variant(std::numeric_limits<int32_t>::min()));
     EXPECT_EQ(bag.Get("big"), Variant(2147483648.0));
     EXPECT_EQ(bag.Get("bigger"), Variant(-9999999999.0));
     EXPECT_EQ(bag.Get("unsigned"), Variant(18446744073709551615.0));
@@ -160,84 +146,60 @@ TEST(JsonPropertyBag, BadFilesRaiseAndLeaveTheBagUnchanged)
         const char* label;
         const char* text; // nullptr: no file at all
         int32_t number;
-        std::vector<std::string> inMessage;
+        std::string inMessage;
     };
     const Row rows[] = {
         { "syntax error", "{\n  \"a\": 1,\n  \"b\": tru\n}", 380,
-            { "line 3, column 11 (byte offset 22)" } },
-        { "cut short", "{\"a\": 1", 380, { "line 1, column 8" } },
-        { "not an object", "[1, 2]", 380, { "array" } },
-        { "nested value", "{\"a\": {\"b\": 1}}", 380, { "'a'" } },
-        { "invalid UTF-8", "{\"a\": \"\xC3\"}", 380, { "line 1" } },
-        { "missing", nullptr, 53, {} },
+            "line 3, column 11 (byte offset 22)" },
+        { "cut short", "{\"a\": 1", 380, "line 1, column 8" },
+        { "not an object", "[1, 2]", 380, "array" },
+        { "nested value", "{\"a\": {\"b\": 1}}", 380, "'a'" },
+        { "invalid UTF-8", "{\"a\": \"\xC3\"}", 380, "line 1" },
+        { "missing", nullptr, 53, "" },
     };
     for (const Row& row : rows) {
-        std::string name = std::string("bad_") + row.label + ".json";
-        for (char& c : name)
-            c = c == ' ' ? '_' : c;
-        const std::string path = OutputPath(name);
+        const std::string path = OutputPath("bad.json");
         std::filesystem::remove(path);
         if (row.text != nullptr)
             WriteText(path, row.text);
-
         JsonPropertyBag bag;
         bag.Set("a", int32_t { 5 });
-        try {
-            bag.Load(path);
-            ADD_FAILURE() << row.label << ": no error";
-        } catch (const vantrel::Error& e) {
-            EXPECT_EQ(e.Number(), row.number) << row.label;
-            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
-            for (const std::string& part : row.inMessage)
-                EXPECT_NE(std::string(e.what()).find(part), std::string::npos)
-                    << row.label << ": '" << part << "' not in: " << e.what();
-        }
+        std::string message;
+        EXPECT_EQ(ErrorOf([&] { bag.Load(path); }, message), row.number) << row.label;
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(row.inMessage), std::string::npos) << row.label << ": " << message;
         EXPECT_EQ(bag.Count(), 1) << row.label;
         EXPECT_EQ(bag.Get("a"), Variant(int32_t { 5 })) << row.label;
     }
 }
 
-TEST(JsonPropertyBag, UnsavableValuesRaiseAndLeaveTheFileAlone)
+TEST(JsonPropertyBag, UnsavableBagsRaiseAndLeaveTheFileAlone)
 {
     struct Row {
         const char* label;
         Variant value;
         int32_t number;
+        std::string folder;
     };
     const Row rows[] = {
-        { "NaN", std::numeric_limits<double>::quiet_NaN(), 380 },
-        { "infinite single", std::numeric_limits<float>::infinity(), 380 },
-        { "invalid UTF-8", std::string("\xFF"), 380 },
-        { "object", vantrel::Object(std::make_shared<int>(1)), 13 },
+        { "NaN", std::numeric_limits<double>::quiet_NaN(), 380, "" },
+        { "infinite single", std::numeric_limits<float>::infinity(), 380, "" },
+        { "invalid UTF-8", std::string("\xFF"), 380, "" },
+        { "object", vantrel::Object(std::make_shared<int>(1)), 13, "" },
+        { "missing folder", int32_t { 2 }, 75, "no_such_folder/" },
     };
-    const std::string path = OutputPath("unsavable.json");
     for (const Row& row : rows) {
-        WriteText(path, "{\"kept\": true}");
+        const std::string path = OutputPath(row.folder + "unsavable.json");
+        WriteText(OutputPath("unsavable.json"), "{\"kept\": true}");
         JsonPropertyBag bag;
         bag.Set("fine", int32_t { 1 });
         bag.Set("bad", row.value);
-        try {
-            bag.Save(path);
-            ADD_FAILURE() << row.label << ": no error";
-        } catch (const vantrel::Error& e) {
-            EXPECT_EQ(e.Number(), row.number) << row.label;
-            EXPECT_NE(std::string(e.what()).find("'bad'"), std::string::npos) << e.what();
-        }
+        std::string message;
+        EXPECT_EQ(ErrorOf([&] { bag.Save(path); }, message), row.number) << row.label;
+        EXPECT_NE(message.find(row.folder.empty() ? "'bad'" : path), std::string::npos) << message;
         JsonPropertyBag file;
-        file.Load(path);
+        file.Load(OutputPath("unsavable.json"));
         EXPECT_EQ(file.Get("kept"), Variant(true)) << row.label;
-    }
-}
-
-TEST(JsonPropertyBag, SaveIntoAMissingFolderRaises75)
-{
-    JsonPropertyBag bag;
-    try {
-        bag.Save(OutputPath("no_such_folder/bag.json"));
-        ADD_FAILURE() << "no error";
-    } catch (const vantrel::Error& e) {
-        EXPECT_EQ(e.Number(), 75);
-        EXPECT_NE(std::string(e.what()).find("no_such_folder/bag.json"), std::string::npos);
     }
 }
 
