@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vantrel/HeadlessHost.h>
 #include <vector>
@@ -17,6 +18,12 @@ struct RecordedEvent {
     int16_t shift = 0;
     double x = 0.0;
     double y = 0.0;
+
+    bool operator==(const RecordedEvent&) const = default;
+    friend void PrintTo(const RecordedEvent& e, std::ostream* os)
+    {
+        *os << e.name << " " << e.button << " " << e.shift << " " << e.x << ", " << e.y;
+    }
 };
 
 // Records every event; a host's handler may also change the arguments (which the control must
@@ -114,13 +121,5 @@ struct InteractionHost {
     HeadlessHost host { 216, 216 };
     RecordingSink sink;
 };
-
-inline int32_t ChangedPixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
-{
-    int32_t changed = 0;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-        changed += a[i] != b[i] ? 1 : 0;
-    return changed;
-}
 
 } // namespace vantrel::testing

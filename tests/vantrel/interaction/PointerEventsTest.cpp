@@ -23,35 +23,18 @@ TEST(PointerEvents, EveryEventReachesTheHostWithItsArgumentsUnchanged)
     t.host.InsideMouseMove(4, 2, 50.0f, 25.0f);
     t.host.InsideMouseUp(4, 2, 50.0f, 25.0f);
     t.host.InsideClick();
-
-    struct Expected {
-        const char* name;
-        int16_t button;
-        int16_t shift;
-        double x;
-        double y;
-    };
     // Frame events carry frame pixels although the axes are scaled; plot events carry values.
-    const Expected expected[] = {
+    const std::vector<RecordedEvent> expected = {
         { "FrameMouseDown", 2, 1, 3.5, 7.25 },
         { "FrameMouseMove", 6, 4, 300.0, -2.0 },
         { "FrameMouseUp", 2, 1, 3.5, 7.25 },
-        { "FrameClick", 0, 0, 0.0, 0.0 },
+        { "FrameClick" },
         { "InsideMouseDown", 4, 2, 50.0, 75.0 },
         { "InsideMouseMove", 4, 2, 50.0, 75.0 },
         { "InsideMouseUp", 4, 2, 50.0, 75.0 },
-        { "InsideClick", 0, 0, 0.0, 0.0 },
+        { "InsideClick" },
     };
-    ASSERT_EQ(t.sink.events.size(), std::size(expected));
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        const RecordedEvent& got = t.sink.events[i];
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_EQ(got.name, expected[i].name);
-        EXPECT_EQ(got.button, expected[i].button);
-        EXPECT_EQ(got.shift, expected[i].shift);
-        EXPECT_EQ(got.x, expected[i].x);
-        EXPECT_EQ(got.y, expected[i].y);
-    }
+    EXPECT_EQ(t.sink.events, expected);
 }
 
 TEST(PointerEvents, ValuesArriveAtSinglePrecisionFromTheRoundedPixel)
@@ -64,19 +47,17 @@ TEST(PointerEvents, ValuesArriveAtSinglePrecisionFromTheRoundedPixel)
     };
     const Row rows[] = {
         { "0.1 arrives as the nearest float", 1.0, 10.0f, 0.10000000149011612 },
-        { "pixel 50 of 0..100 is 50", 100.0, 50.0f, 50.0 },
         { "a half pixel rounds to even (12.5 to 12)", 100.0, 12.5f, 12.0 },
         { "a half pixel rounds to even (13.5 to 14)", 100.0, 13.5f, 14.0 },
         { "beyond the plot area the mapping goes on", 100.0, -30.0f, -30.0 },
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
         InteractionHost t(0, 0, row.xMax, 100);
         t.sink.events.clear();
         t.host.InsideMouseDown(2, 0, row.x, 0.0f);
-        ASSERT_EQ(t.sink.events.size(), 1u);
-        EXPECT_EQ(t.sink.events[0].x, row.expectedX);
-        EXPECT_EQ(t.sink.events[0].y, 100.0) << "row 0 is YMax";
+        ASSERT_EQ(t.sink.events.size(), 1u) << row.label;
+        EXPECT_EQ(t.sink.events[0].x, row.expectedX) << row.label;
+        EXPECT_EQ(t.sink.events[0].y, 100.0) << row.label << ": row 0 is YMax";
     }
 }
 
@@ -84,8 +65,7 @@ TEST(PointerEvents, ToolTipShowsTheValuesWithTheirUnitsOnEveryMove)
 {
     struct Row {
         const char* label;
-        bool xTip;
-        bool yTip;
+        bool xTip, yTip;
         const char* xUnits;
         const char* yUnits;
         const char* expected;
@@ -99,7 +79,6 @@ TEST(PointerEvents, ToolTipShowsTheValuesWithTheirUnitsOnEveryMove)
         { "only outer spaces trimmed", true, true, " s ", "  ", "50  s, 75" },
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
         InteractionHost t;
         OrvGraph& g = t.Graph();
         g.XAxisToolTip(row.xTip);
@@ -110,82 +89,50 @@ TEST(PointerEvents, ToolTipShowsTheValuesWithTheirUnitsOnEveryMove)
         // Buttons do not matter for the read-out: the right button held, then none.
         t.host.InsideMouseMove(2, 0, 10.0f, 10.0f);
         t.host.InsideMouseMove(0, 0, 50.0f, 25.0f);
-        EXPECT_EQ(t.host.InsideToolTipText(), row.expected);
+        EXPECT_EQ(t.host.InsideToolTipText(), row.expected) << row.label;
     }
-}
-
-TEST(PointerEvents, ToolTipUsesTheValueFormatOfEachAxis)
-{
-    InteractionHost t(0, 0, 5000, 0.001);
-    t.Graph().XAxisValueFormat(gavPrefix);
-    t.Graph().XAxisUnits("Hz");
-    t.Graph().YAxisValueFormat(gavScientific);
-    t.Graph().YAxisValuePrecision(2);
-    t.Graph().SetScale(0, 0, 5000, 0.001);
-    t.host.InsideMouseMove(0, 0, 50.0f, 50.0f);
-    EXPECT_EQ(t.host.InsideToolTipText(), "2.5 KHz, 5E-4");
 }
 
 // When the values cannot be had the event still arrives, carrying the pixel position, and the
 // tooltip keeps its last text.
 TEST(PointerEvents, WithoutValuesTheEventCarriesPixelsAndTheToolTipStays)
 {
-    const float huge = 1e30f;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     struct Row {
         const char* label;
-        std::function<void(InteractionHost&)> arrange;
+        std::function<void(OrvGraph&)> arrange;
         float x;
-        float y;
     };
     const Row rows[] = {
-        { "not scaled", [](InteractionHost& t) { t.Graph().SetScale(0, 0, 0, 0); }, 10, 20 },
-        { "X format taken away",
-            [](InteractionHost& t) { t.Graph().CurrentData()->XAxis()->Format(nullptr); }, 10, 20 },
-        { "Y format taken away",
-            [](InteractionHost& t) { t.Graph().CurrentData()->YAxis()->Format(nullptr); }, 10, 20 },
-        { "position beyond 32 bits", [](InteractionHost&) {}, huge, 20 },
+        { "not scaled", [](OrvGraph& g) { g.SetScale(0, 0, 0, 0); }, 10 },
+        { "X format taken away", [](OrvGraph& g) { g.CurrentData()->XAxis()->Format(nullptr); },
+            10 },
+        { "Y format taken away", [](OrvGraph& g) { g.CurrentData()->YAxis()->Format(nullptr); },
+            10 },
+        { "position beyond 32 bits", [](OrvGraph&) {}, 1e30f },
         { "value beyond single range",
-            [](InteractionHost& t) {
-                t.Graph().XGridStyle(ggsNone);
-                t.Graph().SetScale(0, 0, 1e300, 100);
-                ASSERT_TRUE(t.Graph().Scaled());
+            [](OrvGraph& g) {
+                g.XGridStyle(ggsNone);
+                g.SetScale(0, 0, 1e300, 100);
+                ASSERT_TRUE(g.Scaled());
             },
-            50, 20 },
+            50 },
+        { "not a number", [](OrvGraph&) {}, nan },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         InteractionHost t;
         t.host.InsideMouseMove(0, 0, 30.0f, 30.0f);
         ASSERT_EQ(t.host.InsideToolTipText(), "30, 70");
-        row.arrange(t);
+        row.arrange(t.Graph());
         t.sink.events.clear();
-        t.host.InsideMouseMove(1, 0, row.x, row.y);
-        t.host.InsideMouseDown(1, 0, row.x, row.y);
+        t.host.InsideMouseMove(1, 0, row.x, 20.0f);
+        t.host.InsideMouseDown(1, 0, row.x, 20.0f);
         ASSERT_EQ(t.sink.events.size(), 2u);
-        EXPECT_EQ(t.sink.events[0].x, static_cast<double>(row.x));
-        EXPECT_EQ(t.sink.events[1].y, static_cast<double>(row.y));
+        EXPECT_TRUE(t.sink.events[0].x == row.x || std::isnan(row.x));
+        EXPECT_EQ(t.sink.events[1].y, 20.0);
         EXPECT_EQ(t.host.InsideToolTipText(), "30, 70");
     }
-    InteractionHost t;
-    t.sink.events.clear();
-    t.host.InsideMouseMove(0, 0, nan, nan);
-    ASSERT_EQ(t.sink.events.size(), 1u);
-    EXPECT_TRUE(std::isnan(t.sink.events[0].x));
-}
-
-TEST(PointerEvents, BeforeTheFirstClearTheEventCarriesPixels)
-{
-    HeadlessHost host(216, 216);
-    vantrel::testing::RecordingSink sink;
-    host.InitNew();
-    host.Graph().SetEventSink(&sink);
-    host.InsideMouseDown(1, 0, 10.0f, 20.0f);
-    host.InsideMouseMove(1, 0, 11.0f, 20.0f);
-    ASSERT_EQ(sink.events.size(), 2u);
-    EXPECT_EQ(sink.events[1].x, 11.0);
-    EXPECT_EQ(sink.events[1].y, 20.0);
-    EXPECT_EQ(host.InsideToolTipText(), "");
 }
 
 } // namespace

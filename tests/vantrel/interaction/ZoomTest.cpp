@@ -8,63 +8,44 @@ using vantrel::testing::InteractionHost;
 namespace {
 
 const BoundsRecord home { 0, 100, 0, 100 };
+using Zoom = void (OrvGraph::*)();
 
 // Columns 20..60 and rows 30..70 of a 0..100 plot: X 20..60, Y 30..70 (rows grow downwards),
 // whichever corner the drag starts from.
-TEST(Zoom, EachModeAppliesItsAxesOfTheSelectionInEveryDragDirection)
+TEST(Zoom, EachModeAppliesItsAxesOfOneSelectionOnce)
 {
     struct Row {
         const char* label;
         float x0, y0, x1, y1;
-        void (OrvGraph::*zoom)();
+        std::vector<Zoom> zooms;
         GraphZoomConstants state;
         BoundsRecord expected;
     };
+    const Zoom box = &OrvGraph::ZoomBox;
+    const Zoom horizontal = &OrvGraph::ZoomHorizontal;
+    const Zoom vertical = &OrvGraph::ZoomVertical;
     const Row rows[] = {
-        { "box, top left to bottom right", 20, 30, 60, 70, &OrvGraph::ZoomBox, grzBox,
-            { 20, 60, 30, 70 } },
-        { "box, bottom right to top left", 60, 70, 20, 30, &OrvGraph::ZoomBox, grzBox,
-            { 20, 60, 30, 70 } },
-        { "box, top right to bottom left", 60, 30, 20, 70, &OrvGraph::ZoomBox, grzBox,
-            { 20, 60, 30, 70 } },
-        { "horizontal keeps Y", 60, 70, 20, 30, &OrvGraph::ZoomHorizontal, grzLeftRight,
-            { 20, 60, 0, 100 } },
-        { "vertical keeps X", 20, 70, 60, 30, &OrvGraph::ZoomVertical, grzUpDown,
-            { 0, 100, 30, 70 } },
+        { "box, top left to bottom right", 20, 30, 60, 70, { box }, grzBox, { 20, 60, 30, 70 } },
+        { "box, bottom right to top left", 60, 70, 20, 30, { box }, grzBox, { 20, 60, 30, 70 } },
+        { "box, top right to bottom left", 60, 30, 20, 70, { box }, grzBox, { 20, 60, 30, 70 } },
+        { "horizontal keeps Y", 60, 70, 20, 30, { horizontal }, grzLeftRight, { 20, 60, 0, 100 } },
+        { "vertical keeps X", 20, 70, 60, 30, { vertical }, grzUpDown, { 0, 100, 30, 70 } },
+        { "box twice zooms once", 20, 30, 60, 70, { box, box }, grzBox, { 20, 60, 30, 70 } },
+        { "horizontal then vertical: both axes from one drag", 20, 30, 60, 70,
+            { horizontal, vertical }, grzUpDown, { 20, 60, 30, 70 } },
+        { "after both axes nothing is left to apply", 20, 30, 60, 70,
+            { horizontal, vertical, box, horizontal }, grzUpDown, { 20, 60, 30, 70 } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         InteractionHost t;
         t.Drag(row.x0, row.y0, row.x1, row.y1);
-        (t.Graph().*row.zoom)();
+        for (const Zoom zoom : row.zooms)
+            (t.Graph().*zoom)();
         EXPECT_EQ(t.Displayed(), row.expected);
         EXPECT_EQ(t.Graph().ZoomState(), row.state);
         EXPECT_EQ(t.Graph().CurrentData()->Bounds()->GetRecord(), home) << "home stays";
     }
-}
-
-TEST(Zoom, HorizontalThenVerticalZoomsBothAxesFromOneDrag)
-{
-    InteractionHost t;
-    t.Drag(20, 30, 60, 70);
-    t.Graph().ZoomHorizontal();
-    t.Graph().ZoomVertical();
-    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
-    EXPECT_EQ(t.Graph().ZoomState(), grzUpDown);
-    // Both axes are now collapsed: nothing is left to apply.
-    t.Graph().ZoomBox();
-    t.Graph().ZoomHorizontal();
-    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
-    EXPECT_EQ(t.Graph().ZoomState(), grzUpDown);
-}
-
-TEST(Zoom, BoxTwiceZoomsOnce)
-{
-    InteractionHost t;
-    t.Drag(20, 30, 60, 70);
-    t.Graph().ZoomBox();
-    t.Graph().ZoomBox();
-    EXPECT_EQ(t.Displayed(), (BoundsRecord { 20, 60, 30, 70 }));
 }
 
 TEST(Zoom, ZoomsNestWithTheAxesAsDisplayedAndZoomOffGoesHomeInOneStep)
@@ -83,26 +64,37 @@ TEST(Zoom, ZoomsNestWithTheAxesAsDisplayedAndZoomOffGoesHomeInOneStep)
     EXPECT_EQ(t.Graph().ZoomState(), grzOff);
 }
 
+// Gestures that show no selection leave the plot area as it was; none of them zooms.
 TEST(Zoom, NothingChangesWithoutAnExtentOrWithoutTheConditions)
 {
     struct Row {
         const char* label;
+        bool plotUnchanged;
         std::function<void(InteractionHost&)> act;
     };
+    const auto dragThenBox = [](int16_t button) {
+        return [button](InteractionHost& t) {
+            t.Drag(20, 30, 60, 70, button);
+            t.Graph().ZoomBox();
+        };
+    };
     const Row rows[] = {
-        { "press and release without a move, then ZoomBox",
+        { "right-button drag", true, dragThenBox(2) },
+        { "left and right held together", true, dragThenBox(3) },
+        { "middle button", true, dragThenBox(4) },
+        { "press and release without a move, then ZoomBox", true,
             [](InteractionHost& t) {
                 t.host.InsideMouseDown(1, 0, 20, 30);
                 t.host.InsideMouseUp(1, 0, 20, 30);
                 t.Graph().ZoomBox();
             } },
-        { "a drag in X alone, then ZoomBox",
+        { "a drag in X alone, then ZoomBox", false,
             [](InteractionHost& t) {
                 t.Drag(20, 30, 60, 30);
                 t.Graph().ZoomBox();
                 t.Graph().ZoomVertical();
             } },
-        { "KeepData off: no selection, no zoom",
+        { "KeepData off: no selection, no zoom", true,
             [](InteractionHost& t) {
                 t.Graph().KeepData(false);
                 t.Drag(20, 30, 60, 70);
@@ -111,60 +103,57 @@ TEST(Zoom, NothingChangesWithoutAnExtentOrWithoutTheConditions)
                 t.Graph().KeepData(false);
                 t.Graph().ZoomUser(1, 2, 3, 4);
             } },
-        { "ZoomEnabled off",
+        { "ZoomEnabled off", true,
             [](InteractionHost& t) {
                 t.Graph().ZoomEnabled(false);
                 t.Drag(20, 30, 60, 70);
                 t.Graph().ZoomBox();
             } },
-        { "right-button drag",
+        { "frame not drawn since the clear", false,
             [](InteractionHost& t) {
-                t.Drag(20, 30, 60, 70, 2);
+                t.Graph().Clear();
+                const std::vector<uint32_t> cleared = t.Plot();
+                t.Drag(20, 30, 60, 70);
+                EXPECT_EQ(t.Plot(), cleared);
                 t.Graph().ZoomBox();
             } },
-        { "left and right held together",
-            [](InteractionHost& t) {
-                t.Drag(20, 30, 60, 70, 3);
-                t.Graph().ZoomBox();
-            } },
-        { "nothing loaded since the clear",
+        { "nothing loaded since the clear", false,
             [](InteractionHost& t) {
                 t.Drag(20, 30, 60, 70);
                 t.Graph().Clear(false);
                 t.Graph().ZoomBox();
                 t.Graph().ZoomUser(1, 2, 3, 4);
             } },
-        { "ZoomUser with XMin equal to XMax",
+        { "ZoomUser with XMin equal to XMax", true,
             [](InteractionHost& t) { t.Graph().ZoomUser(5, 0, 5, 100); } },
-        { "ZoomUser with YMin equal to YMax",
+        { "ZoomUser with YMin equal to YMax", true,
             [](InteractionHost& t) { t.Graph().ZoomUser(0, 7, 100, 7); } },
-        { "ZoomOff at home", [](InteractionHost& t) { t.Graph().ZoomOff(); } },
+        { "ZoomOff at home", true, [](InteractionHost& t) { t.Graph().ZoomOff(); } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         InteractionHost t;
+        const std::vector<uint32_t> base = t.Plot();
         row.act(t);
         EXPECT_EQ(t.Displayed(), home);
         EXPECT_EQ(t.Graph().ZoomState(), grzOff);
+        if (row.plotUnchanged) {
+            EXPECT_EQ(t.Plot(), base);
+        }
     }
 }
 
-TEST(Zoom, UserBoundsAreHandedOnUnchanged)
+TEST(Zoom, UserBoundsAreHandedOnUnchangedAndZoomOffAtHomeKeepsTheState)
 {
     InteractionHost t;
     t.Graph().ZoomUser(10, 0, 5, 100);
     EXPECT_EQ(t.Displayed(), (BoundsRecord { 10, 5, 0, 100 }));
     EXPECT_EQ(t.Graph().ZoomState(), grzUser);
     EXPECT_EQ(t.Graph().CurrentData()->Bounds()->GetRecord(), home);
-}
 
-TEST(Zoom, ZoomOffAtHomeKeepsTheZoomState)
-{
-    InteractionHost t;
     t.Graph().ZoomUser(0, 0, 100, 100); // redraws at the home range
-    ASSERT_EQ(t.Graph().ZoomState(), grzUser);
     t.Graph().ZoomOff();
-    EXPECT_EQ(t.Graph().ZoomState(), grzUser);
+    EXPECT_EQ(t.Graph().ZoomState(), grzUser) << "already home: nothing to do";
     t.Graph().Clear();
     EXPECT_EQ(t.Graph().ZoomState(), grzOff);
 }
