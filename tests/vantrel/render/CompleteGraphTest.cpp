@@ -12,13 +12,7 @@ namespace {
 struct AxisLook {
     GraphAxisValueFormatConstants format;
     int32_t precision;
-    GraphGridStyleConstants gridStyle;
-    GraphGridStyleConstants originStyle;
-};
-
-struct GraphLook {
-    AxisLook x, y;
-    BoundsRecord bounds;
+    GraphGridStyleConstants gridStyle, originStyle;
 };
 
 // Positions given as fractions of the bounds, so one layout of figures fits every range.
@@ -66,7 +60,10 @@ TEST(CompleteGraph, MatchesItsGoldenImage)
 {
     // Each graph has the same units per pixel on both axes, so that its circle is round; the
     // value precision is high enough for the grid step of the range.
-    const GraphLook looks[] = {
+    const struct {
+        AxisLook x, y;
+        BoundsRecord bounds;
+    } looks[] = {
         { { gavNormal, 0, ggsLines, ggsLines }, { gavPrefix, 0, ggsLines, ggsLines },
             { -2000, 8000, -1500, 5000 } },
         { { gavPrefix, 1, ggsNotches, ggsNotches }, { gavScientific, 1, ggsNotches, ggsLines },
@@ -78,7 +75,7 @@ TEST(CompleteGraph, MatchesItsGoldenImage)
     constexpr int32_t height = 300;
     PixelImage screen(3 * width, height);
     for (int32_t i = 0; i < 3; ++i) {
-        const GraphLook& look = looks[i];
+        const auto& look = looks[i];
         SitedGraph s(width, height);
         s.Init();
         OrvGraph& g = s.graph;

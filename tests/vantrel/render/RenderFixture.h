@@ -5,6 +5,7 @@
 #include "hosts/common/PixelImage.h"
 #include "vantrel/control/SitedGraph.h"
 
+#include <algorithm>
 #include <gdi/Gdi.h>
 #include <vantrel/vantrel.h>
 
@@ -40,22 +41,18 @@ struct BarePlot : SitedGraph {
     }
 
     // Clear, then SetScale, as a host does before drawing.
-    BarePlot& Scale(double xMin, double yMin, double xMax, double yMax)
+    void Scale(double xMin, double yMin, double xMax, double yMax)
     {
         graph.Clear();
         graph.SetScale(xMin, yMin, xMax, yMax);
-        return *this;
     }
 
     PixelImage Plot() const { return inside.ImageCopy(); }
 };
 
-// A control with the default frame margins (80 pixels left and top, 32 right and bottom, at 15
-// twips per pixel) and a 3-D border, sized so that its plot area is width x height pixels.
+// A control with the default frame margins (80 pixels left and top, 32 right and bottom) and a
+// 3-D border, sized so that its plot area is width x height pixels.
 struct FramedPlot : SitedGraph {
-    static constexpr int32_t plotLeft = 80;
-    static constexpr int32_t plotTop = 80;
-
     FramedPlot(int32_t width, int32_t height)
         : SitedGraph(width + 4 + 80 + 32, height + 4 + 80 + 32)
     {
@@ -63,83 +60,23 @@ struct FramedPlot : SitedGraph {
     }
 };
 
-// A bitmap of its own on the graphics layer, in the pictures' state (hollow brush, transparent
-// background), for drawing what a figure should look like.
-class ReferenceCanvas {
-public:
-    ReferenceCanvas(int32_t width, int32_t height, gdi::COLORREF background)
-        : width_(width)
-        , height_(height)
-        , dc_(gdi::CreateCompatibleDC(0))
-        , bitmap_(gdi::CreateBitmap32(width, height))
-    {
-        gdi::SelectObject(dc_, bitmap_);
-        const gdi::HBRUSH brush = gdi::CreateSolidBrush(background);
-        const gdi::RECT all { 0, 0, width, height };
-        gdi::FillRect(dc_, &all, brush);
-        gdi::DeleteObject(brush);
-        gdi::SelectObject(dc_, gdi::GetStockObject(gdi::HOLLOW_BRUSH));
-        gdi::SetBkMode(dc_, gdi::TRANSPARENT);
-    }
-    ~ReferenceCanvas()
-    {
-        gdi::DeleteDC(dc_);
-        gdi::DeleteObject(bitmap_);
-    }
-    ReferenceCanvas(const ReferenceCanvas&) = delete;
-    ReferenceCanvas& operator=(const ReferenceCanvas&) = delete;
+// A drawing call whose figure lies beyond the drawable range: it draws the frame and nothing else.
+inline void DrawFrameOnly(OrvGraph& graph) { graph.DrawLine(0.0, 0.0, 1e9, 0.0); }
 
-    gdi::HDC Dc() const { return dc_; }
-
-    PixelImage Image() const
-    {
-        PixelImage image(width_, height_);
-        for (int32_t y = 0; y < height_; ++y)
-            for (int32_t x = 0; x < width_; ++x)
-                image.At(x, y) = gdi::GetPixel(dc_, x, y) & 0xFFFFFFu;
-        return image;
-    }
-
-private:
-    int32_t width_;
-    int32_t height_;
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-};
-
-// The smallest box holding every pixel of `image` inside `area` that differs from `background`;
-// empty (right <= left) when there is none.
-inline gdi::RECT InkBox(const PixelImage& image, gdi::RECT area, uint32_t background)
+inline bool AnyInk(const PixelImage& image, uint32_t background)
 {
-    gdi::RECT box { area.right, area.bottom, area.left, area.top };
-    for (int32_t y = area.top; y < area.bottom; ++y)
-        for (int32_t x = area.left; x < area.right; ++x)
-            if (image.Contains(x, y) && image.At(x, y) != background) {
-                box.left = std::min(box.left, x);
-                box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x + 1);
-                box.bottom = std::max(box.bottom, y + 1);
-            }
-    return box;
+    return std::any_of(image.pixels.begin(), image.pixels.end(),
+        [&](uint32_t pixel) { return pixel != background; });
 }
 
-// Rows (or columns) of one column (or row) that hold `color`.
-inline std::vector<int32_t> ColumnRows(const PixelImage& image, int32_t x, uint32_t color)
+// The positions along column (or row) `at` that hold `color`: rows of a column, columns of a row.
+inline std::vector<int32_t> Marked(const PixelImage& image, bool column, int32_t at, uint32_t color)
 {
-    std::vector<int32_t> rows;
-    for (int32_t y = 0; y < image.height; ++y)
-        if (image.At(x, y) == color)
-            rows.push_back(y);
-    return rows;
-}
-
-inline std::vector<int32_t> RowColumns(const PixelImage& image, int32_t y, uint32_t color)
-{
-    std::vector<int32_t> columns;
-    for (int32_t x = 0; x < image.width; ++x)
-        if (image.At(x, y) == color)
-            columns.push_back(x);
-    return columns;
+    std::vector<int32_t> found;
+    for (int32_t i = 0; i < (column ? image.height : image.width); ++i)
+        if ((column ? image.At(at, i) : image.At(i, at)) == color)
+            found.push_back(i);
+    return found;
 }
 
 inline std::vector<int32_t> Range(int32_t from, int32_t to)
