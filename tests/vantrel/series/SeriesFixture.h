@@ -7,6 +7,7 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vantrel/PlottingLibrary.h>
 #include <vantrel/vantrel.h>
@@ -14,8 +15,7 @@
 
 namespace vantrel::seriestest {
 
-using ::seriestest::PlotterCall;
-using ::seriestest::PlotterRecord;
+using Lines = std::vector<std::string>;
 
 inline DoubleArray Values(std::vector<double> values, int32_t lowerBound = 0)
 {
@@ -55,8 +55,8 @@ struct ScaledGraph {
     testing::SitedGraph sited;
 };
 
-// Points the control at the recording stand-in for the lifetime of the object and gives the
-// tests its record; afterwards the control goes back to the real library.
+// Points the control at the recording stand-in for the lifetime of the object, with an empty
+// record; afterwards the control goes back to the real library.
 class RecordingPlotter {
 public:
     RecordingPlotter()
@@ -64,10 +64,9 @@ public:
     {
         if (handle_ == nullptr)
             throw std::runtime_error(std::string("cannot load the recorder: ") + dlerror());
-        auto accessor
-            = reinterpret_cast<void* (*)()>(dlsym(handle_, ::seriestest::recordAccessorName));
-        record_ = static_cast<PlotterRecord*>(accessor());
-        record_->clear();
+        record_ = static_cast<::seriestest::PlotterRecord*>(
+            reinterpret_cast<void* (*)()>(dlsym(handle_, ::seriestest::recordAccessorName))());
+        Clear();
         SetPlottingLibrary(SERIES_RECORDER_FILE);
     }
     ~RecordingPlotter()
@@ -78,41 +77,13 @@ public:
     RecordingPlotter(const RecordingPlotter&) = delete;
     RecordingPlotter& operator=(const RecordingPlotter&) = delete;
 
-    const PlotterRecord& Calls() const { return *record_; }
-    void Clear() { record_->clear(); }
-
-    std::vector<PlotterCall> Draws() const
-    {
-        std::vector<PlotterCall> draws;
-        for (const PlotterCall& call : *record_)
-            if (call.function == "DrawGraph2")
-                draws.push_back(call);
-        return draws;
-    }
-
-    // One short line per call: the function and its integer arguments, DrawGraph2 with its
-    // type only ("DrawGraph2 4"), so that sequences read like the code that makes them.
-    std::vector<std::string> Summary() const
-    {
-        std::vector<std::string> lines;
-        for (const PlotterCall& call : *record_) {
-            std::string line = call.function;
-            if (call.function == "DrawGraph2") {
-                line += " " + std::to_string(call.ints[1]);
-            } else {
-                for (const int32_t value : call.ints)
-                    line += " " + std::to_string(value);
-                for (const double value : call.doubles)
-                    line += " " + std::to_string(value);
-            }
-            lines.push_back(line);
-        }
-        return lines;
-    }
+    const Lines& Calls() const { return record_->calls; }
+    const Lines& Series() const { return record_->series; }
+    void Clear() { *record_ = {}; }
 
 private:
     void* handle_;
-    PlotterRecord* record_ = nullptr;
+    ::seriestest::PlotterRecord* record_ = nullptr;
 };
 
 } // namespace vantrel::seriestest

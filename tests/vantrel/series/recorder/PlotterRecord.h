@@ -1,28 +1,21 @@
-// The calls received by the recording stand-in for the plotting library, shared between the
-// stand-in (a shared library the control loads) and the tests that read its record.
+// The record kept by the recording stand-in for the plotting library, shared between the
+// stand-in (a shared library the control loads) and the tests that read it.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace seriestest {
 
-// One call, its arguments in order: the integers in `ints`, the doubles in `doubles`. For
-// DrawGraph2 `x` and `y` hold the values the library reads (x: two for an interval series,
-// count otherwise; y: count); arrays are not otherwise recorded.
-struct PlotterCall {
-    std::string function;
-    std::vector<int32_t> ints;
-    std::vector<double> doubles;
-    std::vector<double> x;
-    std::vector<double> y;
+// `calls`: one line per call, the function and its scalar arguments ("SetPenProperties 0 1 255";
+// DrawGraph2 with its type, count and interval flag only). `series`: per DrawGraph2, the values
+// it reads ("x=0 0.5 y=1 2 3": two X values for an interval series, count otherwise).
+struct PlotterRecord {
+    std::vector<std::string> calls;
+    std::vector<std::string> series;
 };
 
-using PlotterRecord = std::vector<PlotterCall>;
-
-// The name of the stand-in's accessor: `void* RecordedPlotterCalls()` returns the
-// PlotterRecord it appends to.
+// `void* RecordedPlotterCalls()` returns the stand-in's PlotterRecord.
 inline constexpr const char* recordAccessorName = "RecordedPlotterCalls";
 
 } // namespace seriestest
