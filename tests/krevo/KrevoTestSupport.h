@@ -5,7 +5,10 @@
 #include "gdi/Gdi.h"
 #include "krevo/Krevo.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -18,12 +21,12 @@ public:
     TestBitmap(int32_t width, int32_t height, uint32_t fill = 0)
         : width_(width)
         , height_(height)
+        , dc_(gdi::CreateCompatibleDC(0))
+        , bitmap_(gdi::CreateBitmap32(width, height))
+        , previous_(gdi::SelectObject(dc_, bitmap_))
     {
-        dc_ = gdi::CreateCompatibleDC(0);
-        bitmap_ = gdi::CreateBitmap32(width, height);
-        previous_ = gdi::SelectObject(dc_, bitmap_);
         gdi::SetBkMode(dc_, gdi::TRANSPARENT);
-        Fill(fill);
+        std::fill_n(Data(), int64_t { width_ } * height_, fill);
     }
     ~TestBitmap()
     {
@@ -38,60 +41,48 @@ public:
     int32_t Handle() const { return static_cast<int32_t>(dc_); }
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
+    uint32_t At(int32_t x, int32_t y) const { return Data()[int64_t { y } * width_ + x]; }
+    std::vector<uint32_t> Pixels() const
+    {
+        return std::vector<uint32_t>(Data(), Data() + int64_t { width_ } * height_);
+    }
+    int64_t CountNot(uint32_t color) const
+    {
+        const std::vector<uint32_t> pixels = Pixels();
+        return std::count_if(
+            pixels.begin(), pixels.end(), [color](uint32_t p) { return p != color; });
+    }
+    void SetClip(const gdi::RECT& rect) const { gdi::SetClipRect(dc_, &rect); }
 
+private:
     uint32_t* Data() const
     {
         gdi::Surface surface;
         gdi::GetSurface(dc_, &surface);
         return surface.pixels;
     }
-    void Fill(uint32_t color) const
-    {
-        uint32_t* data = Data();
-        for (int64_t i = 0; i < int64_t { width_ } * height_; ++i)
-            data[i] = color;
-    }
-    uint32_t At(int32_t x, int32_t y) const { return Data()[int64_t { y } * width_ + x]; }
-    std::vector<uint32_t> Pixels() const
-    {
-        const uint32_t* data = Data();
-        return std::vector<uint32_t>(data, data + int64_t { width_ } * height_);
-    }
-    int64_t CountNot(uint32_t color) const
-    {
-        int64_t count = 0;
-        for (const uint32_t pixel : Pixels())
-            count += pixel != color;
-        return count;
-    }
-    void SetClip(const gdi::RECT& rect) const { gdi::SetClipRect(dc_, &rect); }
 
-private:
     int32_t width_;
     int32_t height_;
-    gdi::HDC dc_ = 0;
-    gdi::HBITMAP bitmap_ = 0;
-    gdi::HGDIOBJ previous_ = 0;
+    gdi::HDC dc_;
+    gdi::HBITMAP bitmap_;
+    gdi::HGDIOBJ previous_;
 };
 
-// Empty when the pictures agree, else where and how many pixels differ.
+// Empty when the pictures agree, else how many pixels differ and the first of them.
 inline std::string Difference(const TestBitmap& actual, const TestBitmap& expected)
 {
     const std::vector<uint32_t> a = actual.Pixels();
     const std::vector<uint32_t> e = expected.Pixels();
-    int64_t count = 0;
-    std::ostringstream first;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] == e[i])
-            continue;
-        if (count++ == 0)
-            first << "first at (" << i % actual.Width() << ", " << i / actual.Width() << "): 0x"
-                  << std::hex << a[i] << " instead of 0x" << e[i] << std::dec;
-    }
+    const auto count = std::inner_product(
+        a.begin(), a.end(), e.begin(), int64_t { 0 }, std::plus<>(), std::not_equal_to<>());
     if (count == 0)
         return {};
+    const size_t i
+        = static_cast<size_t>(std::mismatch(a.begin(), a.end(), e.begin()).first - a.begin());
     std::ostringstream text;
-    text << count << " pixels differ, " << first.str();
+    text << count << " pixels differ, first at (" << i % actual.Width() << ", "
+         << i / actual.Width() << "): 0x" << std::hex << a[i] << " instead of 0x" << e[i];
     return text.str();
 }
 
