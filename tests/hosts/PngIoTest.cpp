@@ -1,35 +1,21 @@
 // PNG files: exact round trip of 32-bit images with a stride, and clear failures.
+#include "HostsTestSupport.h"
+
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <hosts/common/PngIo.h>
 #include <random>
 #include <string>
-#include <vantrel/Error.h>
 
 namespace {
+
+using hoststest::ErrorOf;
+using hoststest::OutputPath;
 
 using vantrel::hostkit::PngImage;
 using vantrel::hostkit::ReadPng;
 using vantrel::hostkit::WritePng;
-
-std::string OutputPath(const std::string& name)
-{
-    return std::string(VANTREL_TEST_OUTPUT_DIR) + "/hosts_" + name;
-}
-
-int32_t ErrorNumberOf(const std::function<void()>& action, std::string* message = nullptr)
-{
-    try {
-        action();
-    } catch (const vantrel::Error& e) {
-        if (message != nullptr)
-            *message = e.what();
-        return e.Number();
-    }
-    return 0;
-}
 
 TEST(PngIo, RoundTripIsExactAndIgnoresTheTopByte)
 {
@@ -83,7 +69,7 @@ TEST(PngIo, FailuresNameTheFile)
     };
     for (const Row& row : rows) {
         std::string message;
-        EXPECT_EQ(ErrorNumberOf(row.action, &message), row.number) << row.label;
+        EXPECT_EQ(ErrorOf(row.action, message), row.number) << row.label;
         EXPECT_NE(message.find(row.inMessage), std::string::npos) << row.label << ": " << message;
     }
 }
