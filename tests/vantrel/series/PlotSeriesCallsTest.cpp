@@ -17,6 +17,8 @@ TEST(PlotSeriesCalls, HandTheLibraryTheSeriesAsItIsMeant)
         Lines calls, series;
     };
     const DoubleArray hostY = Values({ 1, 100, 1000 });
+    constexpr int32_t windowColor = static_cast<int32_t>(0x80000005u);
+    const auto windowRgb = static_cast<int32_t>(gdi::TranslateColor(0x80000005u));
     const Row rows[] = {
         { "DrawY: the interval pair once, flag 1", gatLinear, gatLinear,
             [](OrvGraph& g) {
@@ -32,6 +34,13 @@ TEST(PlotSeriesCalls, HandTheLibraryTheSeriesAsItIsMeant)
             },
             { "SetDrawMode 13", "SetPenProperties 0 0 1193046", "DrawGraph2 1 3 0" },
             { "x=1 2 5 y=3 1 4" } },
+        { "a system colour reaches the pen as its RGB", gatLinear, gatLinear,
+            [](OrvGraph& g) {
+                g.DrawY(gdtLine, 0, 1, Values({ 1, 2 }), 2, windowColor);
+            },
+            { "SetDrawMode 13", "SetPenProperties 0 0 " + std::to_string(windowRgb),
+                "DrawGraph2 0 2 1" },
+            { "x=0 1 y=1 2" } },
         { "interleaved: odd half first, colours swapped, the seventh point ignored", gatLinear,
             gatLinear,
             [](OrvGraph& g) {
@@ -159,31 +168,6 @@ TEST(PlotSeriesCalls, SeriesTheLibraryCannotReadAreDroppedSilently)
         EXPECT_TRUE(plotter.Series().empty());
         EXPECT_FALSE(g.DataLoaded());
         EXPECT_FALSE(s.sited.inside.AutoRedraw());
-    }
-}
-
-TEST(PlotSeriesCalls, SystemColoursReachThePenAsTheirRgbAndAreRetainedUnchanged)
-{
-    struct Row {
-        const char* label;
-        uint32_t color, pen;
-    };
-    const Row rows[] = {
-        { "window background", 0x80000005u, gdi::TranslateColor(0x80000005u) },
-        { "an invalid system colour as it is", 0x800000FFu, 0x800000FFu },
-        { "other high bytes as they are", 0x7F000001, 0x7F000001 },
-    };
-    RecordingPlotter plotter;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
-        ScaledGraph s;
-        s.Graph().KeepData(true);
-        plotter.Clear();
-        s.Graph().DrawY(gdtLine, 0, 1, Values({ 1, 2 }), 2, static_cast<int32_t>(row.color));
-        EXPECT_EQ(plotter.Calls().at(1),
-            "SetPenProperties 0 0 " + std::to_string(static_cast<int32_t>(row.pen)));
-        const Ref<PanelManager> panels = s.Graph().CurrentData()->PanelList();
-        EXPECT_EQ(panels->Item(1)->Data(1)->Color1(), static_cast<int32_t>(row.color));
     }
 }
 
