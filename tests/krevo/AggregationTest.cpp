@@ -19,10 +19,7 @@ struct RandomSeries {
     std::vector<double> x; // explicit values, or the interval pair
     std::vector<double> y;
     bool interval = false;
-    double xConv = 1;
-    double xOffset = 0;
-    double yConv = 1;
-    double yOffset = 0;
+    double xConv = 1, xOffset = 0, yConv = 1, yOffset = 0;
 
     double PixelX(size_t k) const
     {

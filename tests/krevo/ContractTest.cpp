@@ -20,13 +20,9 @@ TEST(Contract, DrawGraph2RefusesBadInput)
     const double values[2] = { 1, 2 };
     struct Row {
         const char* label;
-        int32_t hdc;
-        int32_t type;
-        const double* x;
-        const double* y;
-        int32_t count;
-        int32_t flag;
-        int32_t expected;
+        int32_t hdc, type;
+        const double *x, *y;
+        int32_t count, flag, expected;
     };
     const int32_t dc = bitmap.Handle();
     const Row rows[] = {

@@ -1,11 +1,10 @@
-// What the graph types draw beyond the golden images of the series tests: breaks, dash
-// continuation, clipped XOR circles and the cubic fit's parametrisations.
+// What the graph types draw beyond the series tests' golden images (which show every type) and the
+// randomized comparisons with LineTo: dash continuation, clipped XOR circles, the cubic fit.
 #include "KrevoTestSupport.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-#include <set>
 #include <utility>
 
 using namespace krevo_test;
@@ -13,50 +12,10 @@ using namespace krevo_test;
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-using PixelSet = std::set<std::pair<int32_t, int32_t>>;
-
-PixelSet Painted(const TestBitmap& bitmap)
-{
-    PixelSet set;
-    for (int32_t y = 0; y < bitmap.Height(); ++y)
-        for (int32_t x = 0; x < bitmap.Width(); ++x)
-            if (bitmap.At(x, y) != 0)
-                set.insert({ x, y });
-    return set;
-}
-
 void UseThinPen(int32_t style = gdi::PS_SOLID)
 {
     SetDrawMode(gdi::R2_COPYPEN);
     SetPenProperties(style, 1, 0x00FFFFFF);
-}
-
-struct GeometryCase {
-    const char* label;
-    int32_t type;
-    std::vector<double> x;
-    std::vector<double> y;
-    double yOffset;
-    PixelSet expected;
-};
-
-// Breaks of the line itself are left to the randomized comparison with LineTo.
-TEST(GraphTypes, DotsAndImpulsesPaintExactlyTheirPixels)
-{
-    const std::vector<GeometryCase> cases = {
-        { "dots at the points only", 3, { 1, 3, 9 }, { 1, 4, kNaN }, 0, { { 1, 1 }, { 3, 4 } } },
-        { "impulses from the zero row", 4, { 2, 5, 7 }, { -3, 2, 0 }, 8,
-            { { 2, 8 }, { 2, 7 }, { 2, 6 }, { 5, 8 }, { 5, 9 } } },
-    };
-    UseThinPen();
-    for (const GeometryCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        TestBitmap bitmap(12, 12);
-        ASSERT_EQ(DrawGraph2(bitmap.Handle(), c.type, c.x.data(), 1.0, 0.0, c.y.data(), 1.0,
-                      c.yOffset, static_cast<int32_t>(c.y.size()), 0),
-            KrevoDone);
-        EXPECT_EQ(Painted(bitmap), c.expected);
-    }
 }
 
 TEST(GraphTypes, DashPatternRunsOnAlongThePolyline)
@@ -122,8 +81,8 @@ TEST(CubicFit, CurvePassesThroughThePointsInBothParametrisations)
         for (size_t k = 0; k + 1 < x.size(); ++k)
             EXPECT_NE(bitmap.At(static_cast<int32_t>(x[k]), static_cast<int32_t>(y[k])), 0u);
         // Natural ends bulge a little beyond the points, never far.
-        for (const auto& [px, py] : Painted(bitmap))
-            EXPECT_TRUE(py >= 0 && py <= 27) << px << ", " << py;
+        for (int32_t px = 0; px < 60; ++px)
+            EXPECT_EQ(bitmap.At(px, 28) | bitmap.At(px, 29), 0u) << px;
         EXPECT_GE(bitmap.CountNot(0), 45); // at least one pixel per column crossed
     }
 }
