@@ -1,38 +1,26 @@
 // Panel and panel-manager lists: positions, moves, removal, per-kind views, creation, errors.
+#include "ModelTestSupport.h"
+
 #include <climits>
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <vantrel/Error.h>
 #include <vantrel/PanelData.h>
 #include <vantrel/PanelManager.h>
 
 using namespace vantrel;
+using vantrel::test::ErrorOf;
 
 namespace {
-
-int32_t ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 // A host's own item whose TypeID may say anything, even change over time.
 class HostItem : public XYItem {
 public:
-    explicit HostItem(GraphXYItemConstants typeId)
-        : typeId_(typeId)
-    {
-    }
+    explicit HostItem(int32_t typeId) { Report(typeId); }
     GraphXYItemConstants TypeID() const override { return typeId_; }
-    void Report(GraphXYItemConstants typeId) { typeId_ = typeId; }
+    void Report(int32_t typeId) { typeId_ = static_cast<GraphXYItemConstants>(typeId); }
 
 private:
-    GraphXYItemConstants typeId_;
+    GraphXYItemConstants typeId_ {};
 };
 
 // An item of kind 'D' (data), 'L' (label) or 'S' (shape), named by one letter.
@@ -50,7 +38,7 @@ Ref<XYItem> MakeItem(char name, char kind)
 }
 
 // A panel holding items A, B, C, ... of the given kinds.
-std::shared_ptr<PanelData> MakePanel(const std::string& kinds)
+Ref<PanelData> MakePanel(const std::string& kinds)
 {
     auto panel = std::make_shared<PanelData>();
     for (std::size_t i = 0; i < kinds.size(); ++i)
@@ -58,7 +46,23 @@ std::shared_ptr<PanelData> MakePanel(const std::string& kinds)
     return panel;
 }
 
-// The names of the entries in list order (a bare XYItem adds nothing).
+Ref<PanelData> NamedPanel(char name)
+{
+    auto panel = std::make_shared<PanelData>();
+    panel->Name(std::string(1, name));
+    return panel;
+}
+
+// A manager of panels A, B, C, ...
+Ref<PanelManager> MakeManager(int32_t count)
+{
+    auto manager = std::make_shared<PanelManager>();
+    for (int32_t i = 0; i < count; ++i)
+        manager->Add(NamedPanel(static_cast<char>('A' + i)));
+    return manager;
+}
+
+// The names of the entries in list order.
 template <class List> std::string Names(const List& list)
 {
     std::string names;
@@ -75,221 +79,141 @@ std::string Counts(const PanelData& panel)
     return counts;
 }
 
-std::shared_ptr<PanelManager> MakeManager(int32_t count)
-{
-    auto manager = std::make_shared<PanelManager>();
-    for (int32_t i = 0; i < count; ++i) {
-        auto panel = std::make_shared<PanelData>();
-        panel->Name(std::string(1, static_cast<char>('A' + i)));
-        manager->Add(panel);
-    }
-    return manager;
-}
-
-enum class Op { Add, Move, Remove, Clear };
-
-// One table for both lists: the new entry of Add is named D (data item or panel).
-struct ListCase {
-    const char* label;
-    int32_t startCount;
-    Op op;
-    int32_t a;
-    int32_t b;
-    const char* expected;
-};
-
-const ListCase listCases[] = {
-    { "add to empty at -1", 0, Op::Add, -1, 0, "D" },
-    { "add to empty at 0", 0, Op::Add, 0, 0, "D" },
-    { "add to empty at 1", 0, Op::Add, 1, 0, "D" },
-    { "add to empty at 99", 0, Op::Add, 99, 0, "D" },
-    { "add at 2 inserts before B", 3, Op::Add, 2, 0, "ADBC" },
-    { "add at 1 inserts first", 3, Op::Add, 1, 0, "DABC" },
-    { "add at 3 inserts before the last", 3, Op::Add, 3, 0, "ABDC" },
-    { "add at 4 (Count + 1) appends", 3, Op::Add, 4, 0, "ABCD" },
-    { "add at -1 appends", 3, Op::Add, -1, 0, "ABCD" },
-    { "add at INT32_MIN appends", 3, Op::Add, INT32_MIN, 0, "ABCD" },
-    { "add at INT32_MAX appends", 3, Op::Add, INT32_MAX, 0, "ABCD" },
-    { "move 1 to 3", 4, Op::Move, 1, 3, "BCAD" },
-    { "move 4 to 1", 4, Op::Move, 4, 1, "DABC" },
-    { "move 2 to 2", 4, Op::Move, 2, 2, "ABCD" },
-    { "move 3 to 4", 4, Op::Move, 3, 4, "ABDC" },
-    { "remove first", 3, Op::Remove, 1, 0, "BC" },
-    { "remove middle", 3, Op::Remove, 2, 0, "AC" },
-    { "remove last", 3, Op::Remove, 3, 0, "AB" },
-    { "remove the only entry", 1, Op::Remove, 1, 0, "" },
-    { "remove on empty at 5 does nothing", 0, Op::Remove, 5, 0, "" },
-    { "remove on empty at INT32_MIN does nothing", 0, Op::Remove, INT32_MIN, 0, "" },
-    { "clear", 3, Op::Clear, 0, 0, "" },
-};
-
-// Runs one row on a panel of data items (names A, B, ...) and on a manager of panels.
-template <class List, class MakeNew> void Apply(List& list, const ListCase& c, MakeNew makeNew)
-{
-    switch (c.op) {
-    case Op::Add:
-        list.Add(makeNew(), c.a);
-        break;
-    case Op::Move:
-        list.Move(c.a, c.b);
-        break;
-    case Op::Remove:
-        list.Remove(c.a);
-        break;
-    case Op::Clear:
-        list.Clear();
-        break;
-    }
-}
-
-// PanelData's insertion is AddItem; the adapter gives both lists one spelling.
-struct PanelAsList {
-    PanelData& panel;
-    void Add(const Ref<XYItem>& item, int32_t index) { panel.AddItem(item, index); }
-    void Move(int32_t a, int32_t b) { panel.Move(a, b); }
-    void Remove(int32_t index) { panel.Remove(index); }
-    void Clear() { panel.Clear(); }
-};
-
 TEST(PanelLists, ListOperations)
 {
-    for (const auto& c : listCases) {
+    // One table for both lists; op is Add, Move, Remove or Clear; the added entry is named D.
+    const struct {
+        const char* label;
+        int32_t startCount;
+        char op;
+        int32_t a, b;
+        const char* expected;
+    } cases[] = {
+        { "add to empty at -1", 0, 'A', -1, 0, "D" },
+        { "add to empty at 99", 0, 'A', 99, 0, "D" },
+        { "add at 2 inserts before B", 3, 'A', 2, 0, "ADBC" },
+        { "add at 1 inserts first", 3, 'A', 1, 0, "DABC" },
+        { "add at 3 inserts before the last", 3, 'A', 3, 0, "ABDC" },
+        { "add at 4 (Count + 1) appends", 3, 'A', 4, 0, "ABCD" },
+        { "add at INT32_MIN appends", 3, 'A', INT32_MIN, 0, "ABCD" },
+        { "add at INT32_MAX appends", 3, 'A', INT32_MAX, 0, "ABCD" },
+        { "move 1 to 3", 4, 'M', 1, 3, "BCAD" },
+        { "move 4 to 1", 4, 'M', 4, 1, "DABC" },
+        { "move 2 to 2", 4, 'M', 2, 2, "ABCD" },
+        { "move 3 to 4", 4, 'M', 3, 4, "ABDC" },
+        { "remove first", 3, 'R', 1, 0, "BC" },
+        { "remove last", 3, 'R', 3, 0, "AB" },
+        { "remove the only entry", 1, 'R', 1, 0, "" },
+        { "remove on empty at INT32_MIN does nothing", 0, 'R', INT32_MIN, 0, "" },
+        { "clear", 3, 'C', 0, 0, "" },
+    };
+    auto apply = [](auto& list, const auto& c, auto add) {
+        if (c.op == 'A')
+            add(c.a);
+        else if (c.op == 'M')
+            list.Move(c.a, c.b);
+        else if (c.op == 'R')
+            list.Remove(c.a);
+        else
+            list.Clear();
+    };
+    for (const auto& c : cases) {
         auto panel = MakePanel(std::string(static_cast<std::size_t>(c.startCount), 'D'));
-        PanelAsList asList { *panel };
-        Apply(asList, c, [] { return MakeItem('D', 'D'); });
+        apply(*panel, c, [&](int32_t at) { panel->AddItem(MakeItem('D', 'D'), at); });
         EXPECT_EQ(Names(*panel), c.expected) << "panel: " << c.label;
         EXPECT_EQ(panel->DataCount(), panel->Count()) << "panel: " << c.label;
 
         auto manager = MakeManager(c.startCount);
-        Apply(*manager, c, [] {
-            auto panel = std::make_shared<PanelData>();
-            panel->Name("D");
-            return panel;
-        });
+        apply(*manager, c, [&](int32_t at) { manager->Add(NamedPanel('D'), at); });
         EXPECT_EQ(Names(*manager), c.expected) << "manager: " << c.label;
     }
 }
 
-// Data, label, data, shape, then a host item that reports gxyData but is no XYItem_Data;
-// beside it a manager of panels A, B, C.
-struct Lists {
-    Ref<PanelData> panel = MakePanel("DLDS");
-    Ref<HostItem> host = std::make_shared<HostItem>(gxyData);
-    Ref<PanelManager> manager = MakeManager(3);
-    Lists() { panel->AddItem(host); }
-};
+Ref<HostItem> Host(int32_t typeId) { return std::make_shared<HostItem>(typeId); }
 
 TEST(PanelLists, FailedOperationsReportAndChangeNothing)
 {
+    // p holds data, label, data, shape, then a host item that is no XYItem_Data, added while
+    // its TypeID said gxyData; m holds panels A, B, C.
     const DoubleArray one({ 1 });
     const struct {
         const char* label;
-        std::function<void(Lists&)> action;
+        std::function<void(PanelData& p, PanelManager& m)> action;
         int32_t error;
+        int32_t hostReports = gxyData; // the host item's TypeID when the action runs
     } cases[] = {
-        { "Item get 0", [](Lists& l) { (void)l.panel->Item(0); }, 9 },
-        { "Item get Count + 1", [](Lists& l) { (void)l.panel->Item(6); }, 9 },
-        { "Item put INT32_MIN", [](Lists& l) { l.panel->Item(INT32_MIN, MakeItem('X', 'D')); }, 9 },
-        { "Item put absent", [](Lists& l) { l.panel->Item(1, nullptr); }, 91 },
-        { "Move old 0", [](Lists& l) { l.panel->Move(0, 1); }, 9 },
-        { "Move new Count + 1", [](Lists& l) { l.panel->Move(1, 6); }, 9 },
-        { "Remove Count + 1", [](Lists& l) { l.panel->Remove(6); }, 9 },
-        { "Remove -1", [](Lists& l) { l.panel->Remove(-1); }, 9 },
-        { "AddItem absent", [](Lists& l) { l.panel->AddItem(nullptr); }, 91 },
-        { "AddData absent", [](Lists& l) { l.panel->AddData(nullptr, 1); }, 91 },
-        { "AddLabel absent", [](Lists& l) { l.panel->AddLabel(nullptr); }, 91 },
-        { "AddShape absent", [](Lists& l) { l.panel->AddShape(nullptr); }, 91 },
-        { "AddItem TypeID 4",
-            [](Lists& l) {
-                l.panel->AddItem(std::make_shared<HostItem>(static_cast<GraphXYItemConstants>(4)));
-            },
-            9 },
-        { "AddItem TypeID -1",
-            [](Lists& l) {
-                l.panel->AddItem(std::make_shared<HostItem>(static_cast<GraphXYItemConstants>(-1)));
-            },
-            9 },
+        { "Item get Count + 1", [](auto& p, auto&) { (void)p.Item(6); }, 9 },
+        { "Item put INT32_MIN", [](auto& p, auto&) { p.Item(INT32_MIN, Host(0)); }, 9 },
+        { "Item put absent", [](auto& p, auto&) { p.Item(1, nullptr); }, 91 },
+        { "Move old 0", [](auto& p, auto&) { p.Move(0, 1); }, 9 },
+        { "Move new Count + 1", [](auto& p, auto&) { p.Move(1, 6); }, 9 },
+        { "Remove Count + 1", [](auto& p, auto&) { p.Remove(6); }, 9 },
+        { "AddItem absent", [](auto& p, auto&) { p.AddItem(nullptr); }, 91 },
+        { "AddData absent", [](auto& p, auto&) { p.AddData(nullptr, 1); }, 91 },
+        { "AddLabel absent", [](auto& p, auto&) { p.AddLabel(nullptr); }, 91 },
+        { "AddShape absent", [](auto& p, auto&) { p.AddShape(nullptr); }, 91 },
+        { "AddItem TypeID 4", [](auto& p, auto&) { p.AddItem(Host(4)); }, 9 },
+        { "AddItem TypeID -1", [](auto& p, auto&) { p.AddItem(Host(-1)); }, 9 },
         { "CreateData DrawWidth 32768",
-            [&](Lists& l) {
-                l.panel->CreateData(one, one, 1, gdtLine, -1, "", true, 255, false, 255, 32768);
-            },
+            [&](auto& p, auto&) { p.CreateData(one, one, 1, gdtLine, -1, "", 1, 0, 0, 0, 32768); },
             6 },
         { "CreateIntervalData DrawWidth -32769",
-            [&](Lists& l) {
-                l.panel->CreateIntervalData(
-                    0, 1, one, 1, gdtLine, -1, "", true, 255, false, 255, -32769);
+            [&](auto& p, auto&) {
+                p.CreateIntervalData(0, 1, one, 1, gdtLine, -1, "", 1, 0, 0, 0, -32769);
             },
             6 },
         { "CreateShape DrawWidth INT32_MAX",
-            [](Lists& l) {
-                l.panel->CreateShape(gstLine, 0, 0, 1, 1, -1, "", 255, false, 255, true, INT32_MAX);
+            [](auto& p, auto&) {
+                p.CreateShape(gstLine, 0, 0, 1, 1, -1, "", 0, 0, 0, 1, INT32_MAX);
             },
             6 },
         { "CreateData Length beyond Y",
-            [&](Lists& l) {
-                l.panel->CreateData(DoubleArray({ 1, 2 }), one, 2, gdtLine);
+            [&](auto& p, auto&) {
+                p.CreateData(DoubleArray({ 1, 2 }), one, 2, gdtLine);
             },
             9 },
         { "CreateIntervalData negative Length",
-            [&](Lists& l) { l.panel->CreateIntervalData(0, 1, one, -1, gdtLine); }, 9 },
-        { "Data view reaching the host item", [](Lists& l) { (void)l.panel->Data(3); }, 13 },
-        { "Label view reaching the host item",
-            [](Lists& l) {
-                l.host->Report(gxyLabel);
-                (void)l.panel->Label(2);
-            },
-            13 },
-        { "Shape view reaching the host item",
-            [](Lists& l) {
-                l.host->Report(gxyShape);
-                (void)l.panel->Shape(2);
-            },
-            13 },
-        { "Remove an item whose TypeID has left 0 .. 3",
-            [](Lists& l) {
-                l.host->Report(static_cast<GraphXYItemConstants>(9));
-                l.panel->Remove(5);
-            },
-            9 },
-        { "Manager Add absent", [](Lists& l) { l.manager->Add(nullptr, 1); }, 91 },
-        { "Manager Item put absent", [](Lists& l) { l.manager->Item(1, nullptr); }, 91 },
-        { "Manager Item put 0", [](Lists& l) { l.manager->Item(0, std::make_shared<PanelData>()); },
-            9 },
-        { "Manager Item get 4", [](Lists& l) { (void)l.manager->Item(4); }, 9 },
-        { "Manager Move new 4", [](Lists& l) { l.manager->Move(1, 4); }, 9 },
-        { "Manager Move old INT32_MAX", [](Lists& l) { l.manager->Move(INT32_MAX, 1); }, 9 },
-        { "Manager Remove 0", [](Lists& l) { l.manager->Remove(0); }, 9 },
+            [&](auto& p, auto&) { p.CreateIntervalData(0, 1, one, -1, gdtLine); }, 9 },
+        { "Data view reaching the host item", [](auto& p, auto&) { (void)p.Data(3); }, 13 },
+        { "Label view reaching the host", [](auto& p, auto&) { (void)p.Label(2); }, 13, gxyLabel },
+        { "Shape view reaching the host", [](auto& p, auto&) { (void)p.Shape(2); }, 13, gxyShape },
+        { "Remove an item whose TypeID left 0 .. 3", [](auto& p, auto&) { p.Remove(5); }, 9, 9 },
+        { "Manager Add absent", [](auto&, auto& m) { m.Add(nullptr, 1); }, 91 },
+        { "Manager Item put absent", [](auto&, auto& m) { m.Item(1, nullptr); }, 91 },
+        { "Manager Item put 0", [](auto&, auto& m) { m.Item(0, NamedPanel('X')); }, 9 },
+        { "Manager Item get 4", [](auto&, auto& m) { (void)m.Item(4); }, 9 },
+        { "Manager Move new 4", [](auto&, auto& m) { m.Move(1, 4); }, 9 },
+        { "Manager Move old INT32_MAX", [](auto&, auto& m) { m.Move(INT32_MAX, 1); }, 9 },
+        { "Manager Remove 0", [](auto&, auto& m) { m.Remove(0); }, 9 },
     };
     for (const auto& c : cases) {
-        Lists lists;
-        EXPECT_EQ(ErrorOf([&] { c.action(lists); }), c.error) << c.label;
-        EXPECT_EQ(Names(*lists.panel), "ABCD") << c.label;
-        EXPECT_EQ(lists.panel->Item(5), lists.host) << c.label;
-        EXPECT_EQ(Counts(*lists.panel), "3110") << c.label;
-        EXPECT_EQ(Names(*lists.manager), "ABC") << c.label;
+        auto panel = MakePanel("DLDS");
+        auto host = Host(gxyData);
+        panel->AddItem(host);
+        auto manager = MakeManager(3);
+        host->Report(c.hostReports);
+        EXPECT_EQ(ErrorOf([&] { c.action(*panel, *manager); }), c.error) << c.label;
+        EXPECT_EQ(std::tuple(Names(*panel), panel->Item(5), Counts(*panel), Names(*manager)),
+            std::tuple("ABCD", Ref<XYItem>(host), "3110", "ABC"))
+            << c.label;
     }
 }
 
-TEST(PanelData, PerKindViewsCountByTypeId)
+TEST(PanelData, PerKindViewsWalkTypeIdAndTheCountersKeepInsertionKinds)
 {
     auto panel = MakePanel("DLDS");
-    EXPECT_EQ(panel->DataCount(), 2);
-    EXPECT_EQ(panel->LabelCount(), 1);
-    EXPECT_EQ(panel->ShapeCount(), 1);
-    EXPECT_EQ(panel->Data(2), panel->Item(3));
-    EXPECT_EQ(panel->Label(1), panel->Item(2));
-    EXPECT_EQ(panel->Shape(1), panel->Item(4));
-    EXPECT_EQ(panel->Label(2), nullptr);
-    EXPECT_EQ(panel->Data(0), nullptr);
-    EXPECT_EQ(panel->Data(INT32_MIN), nullptr);
-    EXPECT_EQ(panel->Shape(INT32_MAX), nullptr);
+    EXPECT_EQ(std::tuple(panel->DataCount(), panel->LabelCount(), panel->ShapeCount()),
+        std::tuple(2, 1, 1));
+    EXPECT_EQ(std::tuple(panel->Data(2), panel->Label(1), panel->Shape(1)),
+        std::tuple(panel->Item(3), panel->Item(2), panel->Item(4)));
+    EXPECT_EQ(std::tuple(panel->Label(2), panel->Data(0), panel->Shape(INT32_MIN)),
+        std::tuple(nullptr, nullptr, nullptr));
 
     panel->Remove(2);
-    EXPECT_EQ(panel->LabelCount(), 0);
-    EXPECT_EQ(panel->Count(), 3);
+    EXPECT_EQ(std::tuple(panel->LabelCount(), panel->Count()), std::tuple(0, 3));
 
     // A host item reporting gxyData_Y counts in slot 3, which no view shows.
-    panel->AddItem(std::make_shared<HostItem>(gxyData_Y));
+    panel->AddItem(Host(gxyData_Y));
     EXPECT_EQ(Counts(*panel), "2011");
     EXPECT_EQ(panel->Data(3), nullptr);
 
@@ -328,51 +252,41 @@ TEST(PanelLists, EntriesAreTheHostsObjects)
     EXPECT_TRUE(watch.expired());
 }
 
-TEST(PanelData, CreateAppliesTheDefaultsAndCopiesTheArrays)
+TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
 {
     auto panel = MakePanel("S");
     DoubleArray x({ 1, 2, 3 });
     auto data = panel->CreateData(x, DoubleArray({ 4, 5, 6 }), 3, gdtDotted);
     x(0) = 100;
-    EXPECT_EQ(panel->Item(2), data) << "appended";
-    EXPECT_EQ(std::tuple(data->X(0), data->Length(), data->GraphType(), data->Enabled(),
-                  data->Name(), data->Color1(), data->Color2(), data->DrawWidth(),
-                  data->DrawStyle(), data->DrawMode(), data->InterleavedData()),
-        std::tuple(1.0, 3, gdtDotted, true, "", 255, 255, int16_t { 1 }, 0, 13, false));
-
+    EXPECT_EQ(std::tuple(panel->Item(2), data->X(0), data->Length(), data->DrawWidth()),
+        std::tuple(Ref<XYItem>(data), 1.0, 3, int16_t { 1 }))
+        << "appended, with a copy of X";
     auto label = panel->CreateLabel(1.5, 2.5, "text", 1);
-    EXPECT_EQ(panel->Item(1), label);
-    EXPECT_EQ(std::tuple(label->X(), label->Y(), label->Text(), label->Color(), label->Enabled()),
-        std::tuple(1.5, 2.5, "text", 0, true));
-
-    auto shape = panel->CreateShape(gstRectangle, 1, 2, 3, 4);
-    EXPECT_EQ(std::tuple(shape->X1(), shape->Y1(), shape->X2(), shape->Y2(), shape->Color(),
-                  shape->FillColor(), shape->Fill(), shape->DrawWidth(), shape->DrawMode()),
-        std::tuple(1.0, 2.0, 3.0, 4.0, 255, 255, false, int16_t { 1 }, 13));
+    auto shape = panel->CreateShape(gstRectangle, 1, 2, 3, 4, -1, "s", 5, true, 6, false, 7);
+    EXPECT_EQ(std::tuple(panel->Item(1), label->X(), label->Y(), label->Text()),
+        std::tuple(Ref<XYItem>(label), 1.5, 2.5, "text"));
+    EXPECT_EQ(std::tuple(shape->X1(), shape->Y1(), shape->X2(), shape->Y2(), shape->Name(),
+                  shape->Color(), shape->Fill(), shape->FillColor(), shape->Enabled(),
+                  shape->DrawWidth()),
+        std::tuple(1.0, 2.0, 3.0, 4.0, "s", 5, true, 6, false, int16_t { 7 }));
     EXPECT_EQ(Counts(*panel), "1120");
-}
 
-TEST(PanelData, CreateIntervalDataMakesAnIntervalSeries)
-{
-    PanelData panel;
-    auto data = panel.CreateIntervalData(
+    auto interval = panel->CreateIntervalData(
         10, 0.5, DoubleArray({ 1, 2, 3, 4 }), 4, gdtImpulse, -1, "s", false, 1, true, 2, 3, 4, 5);
-    EXPECT_EQ(std::tuple(data->UseInterval(), data->XStart(), data->XInterval(), data->Y(3),
-                  data->Length(), data->Plottable()),
+    EXPECT_EQ(std::tuple(interval->UseInterval(), interval->XStart(), interval->XInterval(),
+                  interval->Y(3), interval->Length(), interval->Plottable()),
         std::tuple(true, 10.0, 0.5, 4.0, 4, true));
-    EXPECT_EQ(std::tuple(data->Name(), data->Enabled(), data->Color1(), data->InterleavedData(),
-                  data->Color2(), data->DrawWidth(), data->DrawStyle(), data->DrawMode()),
+    EXPECT_EQ(std::tuple(interval->Name(), interval->Enabled(), interval->Color1(),
+                  interval->InterleavedData(), interval->Color2(), interval->DrawWidth(),
+                  interval->DrawStyle(), interval->DrawMode()),
         std::tuple("s", false, 1, true, 2, int16_t { 3 }, 4, 5));
-}
 
-TEST(PanelData, NegativeDrawWidthThatFitsIsAddedWithWidthZero)
-{
-    PanelData panel;
-    auto data = panel.CreateData(
-        DoubleArray({ 1 }), DoubleArray({ 1 }), 1, gdtLine, -1, "", true, 255, false, 255, -5);
-    auto shape = panel.CreateShape(gstLine, 0, 0, 1, 1, -1, "", 255, false, 255, true, -32768);
-    EXPECT_EQ(std::tuple(panel.Count(), data->DrawWidth(), shape->DrawWidth()),
-        std::tuple(2, int16_t { 0 }, int16_t { 0 }));
+    // A negative width that fits 16 bits is ignored by the DrawWidth put: the new item keeps 0.
+    const DoubleArray one({ 1 });
+    auto narrow = panel->CreateData(one, one, 1, gdtLine, -1, "", true, 255, false, 255, -5);
+    auto flat = panel->CreateShape(gstLine, 0, 0, 1, 1, -1, "", 255, false, 255, true, -32768);
+    EXPECT_EQ(std::tuple(narrow->DrawWidth(), flat->DrawWidth()),
+        std::tuple(int16_t { 0 }, int16_t { 0 }));
 }
 
 } // namespace
