@@ -2,6 +2,7 @@
 #include "SitedGraph.h"
 
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vantrel/Error.h>
 
@@ -48,93 +49,64 @@ TEST(OrvGraphLayout, MarginChangesWaitForTheNextLayoutOnceDataIsDrawn)
     EXPECT_EQ(s.inside.Top(), 900.0f);
 }
 
-TEST(OrvGraphLayout, SetScaleMapsTheRangeOntoThePlotArea)
+TEST(OrvGraphLayout, SetScaleMapsTheRangeWithTheControlsTypesAndFormats)
 {
-    // Default margins take 80 + 32 pixels each way, the 3-D border 4 more.
+    // Default margins take 80 + 32 pixels each way, the 3-D border 4 more: a 500 x 300 plot.
     SitedGraph s(616, 416);
-    s.Init();
-    s.graph.Clear();
-    s.graph.SetScale(0, 0, 10, 100);
-    ASSERT_TRUE(s.graph.Scaled());
-    EXPECT_EQ(s.graph.GraphPixelWidth(), 500);
-    EXPECT_EQ(s.graph.GraphPixelHeight(), 300);
-    const Ref<GraphData> data = s.graph.CurrentData();
-    const auto x = data->XAxis()->Design();
-    const auto y = data->YAxis()->Design();
-    EXPECT_EQ(x->GetPixel(10), 500);
-    EXPECT_EQ(y->GetPixel(100), 0);
-    EXPECT_EQ(y->GetPixel(0), 300);
-    EXPECT_EQ(data->Bounds()->GetRecord(), (BoundsRecord { 0, 10, 0, 100 }));
-}
-
-TEST(OrvGraphLayout, AxesReceiveTheControlsTypesAndFormats)
-{
-    SitedGraph s;
     s.Init();
     s.graph.Clear();
     s.graph.XAxisName("time");
     s.graph.YAxisType(gatLog);
     s.graph.SetScale(0, 1, 10, 1000);
+    ASSERT_TRUE(s.graph.Scaled());
+    EXPECT_EQ(s.graph.GraphPixelWidth(), 500);
+    EXPECT_EQ(s.graph.GraphPixelHeight(), 300);
     const Ref<GraphData> data = s.graph.CurrentData();
+    EXPECT_EQ(data->XAxis()->Design()->GetPixel(10), 500);
+    EXPECT_EQ(data->YAxis()->Design()->GetPixel(1000), 0);
+    EXPECT_EQ(data->YAxis()->Design()->GetPixel(10), 200);
     EXPECT_EQ(data->XAxis()->Format()->Name(), "time");
-    EXPECT_EQ(data->YAxis()->AxisType(), gatLog);
     EXPECT_EQ(data->YAxis()->Design()->TypeID(), 1);
-    EXPECT_TRUE(s.graph.Scaled());
-}
+    EXPECT_EQ(data->Bounds()->GetRecord(), (BoundsRecord { 0, 10, 1, 1000 })) << "the home range";
 
-TEST(OrvGraphLayout, EqualBoundsAreStoredButLeaveTheGraphUnscaled)
-{
-    SitedGraph s;
-    s.Init();
-    s.graph.Clear();
-    s.graph.SetScale(5, 0, 5, 10);
-    EXPECT_FALSE(s.graph.Scaled());
-    EXPECT_EQ(s.graph.XMin(), 5.0);
-    EXPECT_EQ(s.graph.XMax(), 5.0);
-    EXPECT_EQ(s.graph.YMin(), 0.0);
-    EXPECT_EQ(s.graph.YMax(), 10.0);
-}
-
-TEST(OrvGraphLayout, ResizeMovesPicturesButKeepsScaleAndImages)
-{
-    SitedGraph s;
-    s.Init();
-    s.graph.Clear();
-    s.graph.SetScale(0, 0, 10, 10);
-    const int32_t before = s.graph.CurrentData()->XAxis()->Design()->GetPixel(10);
+    // A resize moves the pictures but keeps the scale until the next layout.
     s.container.SetSize(800 * 15.0f, 600 * 15.0f);
     s.graph.Resize();
     EXPECT_EQ(s.frame.Width(), 800 * 15.0f);
     EXPECT_TRUE(s.graph.Scaled());
-    EXPECT_EQ(s.graph.XMax(), 10.0);
-    EXPECT_EQ(s.graph.CurrentData()->XAxis()->Design()->GetPixel(10), before);
+    EXPECT_EQ(data->XAxis()->Design()->GetPixel(10), 500);
 }
 
-TEST(OrvGraphLayout, SetScaleWithoutCurrentDataStoresTheBoundsThenFails)
+// The displayed bounds are stored before anything can fail.
+TEST(OrvGraphLayout, BoundsAreStoredEvenWhenScalingFails)
 {
-    SitedGraph s;
-    s.Init();
-    try {
-        s.graph.SetScale(1, 2, 3, 4);
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 91);
-    }
-    EXPECT_EQ(s.graph.XMin(), 1.0);
-    EXPECT_EQ(s.graph.YMax(), 4.0);
-}
-
-TEST(OrvGraphLayout, AnAxisWithoutFormatIsRefusedNotDereferenced)
-{
-    SitedGraph s;
-    s.Init();
-    s.graph.Clear();
-    s.graph.CurrentData()->XAxis()->Format(nullptr);
-    try {
-        s.graph.SetScale(0, 0, 10, 10);
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 91);
+    struct Case {
+        const char* label;
+        std::function<void(OrvGraph&)> prepare;
+        int32_t error;
+    };
+    const Case cases[] = {
+        { "equal X bounds", [](OrvGraph& g) { g.Clear(); }, 0 },
+        { "no current data before the first Clear", [](OrvGraph&) {}, 91 },
+        { "an axis whose format the host took away",
+            [](OrvGraph& g) {
+                g.Clear();
+                g.CurrentData()->XAxis()->Format(nullptr);
+            },
+            91 },
+    };
+    for (const auto& c : cases) {
+        SitedGraph s;
+        s.Init();
+        c.prepare(s.graph);
+        try {
+            s.graph.SetScale(5, 0, 5, 10);
+            EXPECT_EQ(c.error, 0) << c.label;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Number(), c.error) << c.label;
+        }
+        EXPECT_FALSE(s.graph.Scaled()) << c.label;
+        EXPECT_EQ(s.graph.XMin() + s.graph.XMax() + s.graph.YMax(), 20.0) << c.label;
     }
 }
 
