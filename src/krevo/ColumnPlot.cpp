@@ -10,69 +10,14 @@
 // pixel more than once does not matter in an idempotent draw mode.
 #include "krevo/ColumnPlot.h"
 
+#include "krevo/ColumnEdges.h"
 #include "krevo/ColumnScan.h"
 #include "krevo/ThinLine.h"
 
 #include <algorithm>
-#include <bit>
-#include <cmath>
-#include <limits>
-#include <numeric>
 
 namespace krevo {
 namespace {
-
-// The drawable doubles mapping to one pixel column: [lowest, highest], both finite.
-struct ValueBounds {
-    double lowest;
-    double highest;
-};
-
-// Doubles ordered as integers: negative values below positive ones, -0 equal to +0.
-int64_t OrderKey(double value)
-{
-    const int64_t bits = std::bit_cast<int64_t>(value);
-    return bits >= 0 ? bits : -(bits & std::numeric_limits<int64_t>::max());
-}
-
-double FromOrderKey(int64_t key)
-{
-    return key >= 0 ? std::bit_cast<double>(key)
-                    : std::bit_cast<double>(-key | std::numeric_limits<int64_t>::min());
-}
-
-// Every x from `value` towards `limit` (inclusive) that maps to column c, as a key range end.
-// The set of x mapping to c is an interval because the mapping is monotone.
-int64_t FarthestInColumn(const Series& series, double value, double limit, int32_t column)
-{
-    auto inColumn = [&](int64_t key) {
-        const double px = FromOrderKey(key) * series.xConv + series.xOffset;
-        return DrawablePixel(px) && PixelOf(px) == column;
-    };
-    int64_t inside = OrderKey(value);
-    int64_t outside = OrderKey(limit);
-    if (inColumn(outside))
-        return outside;
-    // Bisection on keys, with "inside" always in the column and "outside" never. Keys span more
-    // than half the 64-bit range, hence std::midpoint.
-    for (;;) {
-        const int64_t mid = std::midpoint(inside, outside);
-        if (mid == inside || mid == outside)
-            return inside;
-        if (inColumn(mid))
-            inside = mid;
-        else
-            outside = mid;
-    }
-}
-
-ValueBounds ColumnBounds(const Series& series, double value, int32_t column)
-{
-    const double most = std::numeric_limits<double>::max();
-    const double a = FromOrderKey(FarthestInColumn(series, value, -most, column));
-    const double b = FromOrderKey(FarthestInColumn(series, value, most, column));
-    return ValueBounds { std::min(a, b), std::max(a, b) };
-}
 
 class ColumnAggregator {
 public:
@@ -182,25 +127,7 @@ void PlotIntervalSeries(ColumnAggregator& columns, const Series& series, IndexRa
             continue;
         }
         const int32_t column = PixelOf(px);
-        auto inColumn = [&](int64_t j) {
-            const double pj = series.PixelX(j);
-            return DrawablePixel(pj) && PixelOf(pj) == column;
-        };
-        // Columns are monotone in k: gallop, then bisect for the column's end.
-        int64_t inside = k;
-        int64_t step = 1;
-        while (step < range.end - k && inColumn(k + step)) {
-            inside = k + step;
-            step *= 2;
-        }
-        int64_t outside = std::min(k + step, range.end);
-        while (outside - inside > 1) {
-            const int64_t mid = inside + (outside - inside) / 2;
-            if (inColumn(mid))
-                inside = mid;
-            else
-                outside = mid;
-        }
+        const int64_t outside = ColumnEndIndex(series, k, range.end, column);
         if (outside - k >= kMinColumnRun) {
             columns.AddColumn(column, k, outside);
         } else {
