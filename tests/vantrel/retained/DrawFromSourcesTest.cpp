@@ -1,109 +1,84 @@
 // DrawFromSources: clearing, taking the source's formats and bounds, retaining the source.
-#include "vantrel/control/SitedGraph.h"
+#include "RetainedFixture.h"
 
 #include <cmath>
-#include <gtest/gtest.h>
-#include <vantrel/Error.h>
 
-using namespace vantrel;
-using vantrel::testing::SitedGraph;
-
+namespace vantrel::retainedtest {
 namespace {
 
-struct Graph : SitedGraph {
-    Graph()
-        : SitedGraph(616, 416)
-    {
-        Init();
-        graph.Clear();
-        graph.SetScale(0, 0, 10, 10);
-    }
-};
-
-Ref<GraphData> Source(BoundsRecord bounds)
+// The source: X named "Time", a logarithmic Y axis and one label (which, unlike shapes and
+// series, leaves the control's pen settings alone). The control names its X axis "Control".
+TEST(DrawFromSources, ScalesFormatsRetainsAndRefreshesAsItsFlagsSay)
 {
-    auto source = std::make_shared<GraphData>();
-    source->Bounds()->SetRecord(bounds);
-    source->XAxis()->Format()->Name("Time");
-    source->YAxis()->AxisType(gatLog);
-    auto panel = std::make_shared<PanelData>();
-    // A label: unlike shapes and series it leaves the control's pen settings alone.
-    panel->CreateLabel(1, 1, "mark");
-    source->PanelList()->Add(panel);
-    return source;
-}
-
-TEST(DrawFromSources, WithoutFlagsTheControlsRangeAndFormatsApplyToTheSource)
-{
-    Graph g;
-    g.graph.XAxisName("Control");
-    const auto source = Source({ 0, 100, 1, 1000 });
-    g.graph.DrawFromSources(source);
-    EXPECT_EQ(g.graph.CurrentData(), source);
-    EXPECT_EQ(g.graph.XMax(), 10.0);
-    EXPECT_EQ(source->XAxis()->Format()->Name(), "Control");
-    EXPECT_EQ(source->YAxis()->AxisType(), gatLinear);
-    EXPECT_TRUE(g.graph.DataLoaded());
-    EXPECT_FALSE(g.inside.AutoRedraw());
-}
-
-TEST(DrawFromSources, TakesBoundsAndFormatsWithoutNotifying)
-{
-    Graph g;
-    const auto source = Source({ 0, 10, -1, 1 });
-    source->YAxis()->AxisType(gatLinear);
-    g.container.ClearPropertyChanges();
-    g.graph.DrawFromSources(source, true, true);
-    EXPECT_EQ(g.graph.YMin(), -1.0);
-    EXPECT_EQ(g.graph.YMax(), 1.0);
-    EXPECT_EQ(g.graph.XAxisName(), "Time");
-    EXPECT_TRUE(g.container.PropertyChanges().empty());
-}
-
-TEST(DrawFromSources, DegenerateBoundsAreRepairedFromTheDisplayedRange)
-{
-    const BoundsRecord degenerate[] = {
-        { 0, 0, 0, 0 },
-        { 5, 5, 0, 1 },
-        { 0, 1, std::nan(""), 1 },
+    struct Row {
+        const char* label;
+        BoundsRecord bounds; // the source's: XMin, XMax, YMin, YMax
+        bool scale, format, refresh, keepData;
+        BoundsRecord shown; // the control's range afterwards
+        const char* xName; // the control's afterwards
+        GraphAxisTypeConstants yType; // the control's afterwards
+        bool retainedMode;
     };
-    for (const auto& bounds : degenerate) {
+    const BoundsRecord ten { 0, 10, 0, 10 };
+    const BoundsRecord wide { 0, 100, 1, 1000 };
+    const Row rows[] = {
+        { "no flags: the control's range and formats apply", wide, false, false, true, true, ten,
+            "Control", gatLinear, false },
+        { "scale and format: the source's, without notifying", wide, true, true, true, true, wide,
+            "Time", gatLog, false },
+        { "bounds all 0: repaired from the range shown", { 0, 0, 0, 0 }, true, false, true, true,
+            ten, "Control", gatLinear, false },
+        { "X of no extent: repaired", { 5, 5, 0, 1 }, true, false, true, true, ten, "Control",
+            gatLinear, false },
+        { "a NaN bound: repaired", { 0, 1, std::nan(""), 1 }, true, false, true, true, ten,
+            "Control", gatLinear, false },
+        { "no refresh: both pictures stay retained", ten, true, false, false, true, ten, "Control",
+            gatLinear, true },
+        { "KeepData off: drawn once, not retained", ten, false, false, true, false, ten, "Control",
+            gatLinear, false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
         Graph g;
-        const auto source = Source(bounds);
-        g.graph.DrawFromSources(source, true);
-        EXPECT_EQ(source->Bounds()->GetRecord(), (BoundsRecord { 0, 10, 0, 10 }));
-        EXPECT_TRUE(g.graph.Scaled());
+        g.graph.XAxisName("Control");
+        g.graph.KeepData(row.keepData);
+        auto source = std::make_shared<GraphData>();
+        source->Bounds()->SetRecord(row.bounds);
+        source->XAxis()->Format()->Name("Time");
+        source->YAxis()->AxisType(gatLog);
+        source->PanelList()->Add(std::make_shared<PanelData>());
+        source->PanelList()->Item(1)->CreateLabel(1, 1, "mark");
+        g.container.ClearPropertyChanges();
+        g.graph.DrawFromSources(source, row.scale, row.format, row.refresh);
+        EXPECT_EQ((BoundsRecord { g.graph.XMin(), g.graph.XMax(), g.graph.YMin(), g.graph.YMax() }),
+            row.shown);
+        // Only bScaleGraph writes the source's bounds; only a retained source takes the formats.
+        EXPECT_EQ(source->Bounds()->GetRecord(), row.scale ? row.shown : row.bounds);
+        EXPECT_EQ(g.graph.XAxisName(), row.xName);
+        EXPECT_EQ(g.graph.YAxisType(), row.yType);
+        EXPECT_EQ(source->XAxis()->Format()->Name(), row.keepData ? row.xName : "Time");
+        EXPECT_EQ(source->YAxis()->AxisType(), row.keepData ? row.yType : gatLog);
+        EXPECT_EQ(g.graph.CurrentData() == source, row.keepData);
+        EXPECT_EQ(g.inside.AutoRedraw(), row.retainedMode);
+        EXPECT_EQ(g.frame.AutoRedraw(), row.retainedMode);
+        EXPECT_TRUE(g.graph.DataLoaded());
+        EXPECT_TRUE(g.container.PropertyChanges().empty());
     }
 }
 
-TEST(DrawFromSources, WithoutRefreshBothPicturesStayRetained)
+TEST(DrawFromSources, AUserZoomSurvivesWhileTheSourcesRangeIsShown)
 {
     Graph g;
-    g.graph.DrawFromSources(Source({ 0, 10, 0, 10 }), true, false, false);
-    EXPECT_TRUE(g.inside.AutoRedraw());
-    EXPECT_TRUE(g.frame.AutoRedraw());
-}
-
-TEST(DrawFromSources, WithoutKeepDataTheSourceIsDrawnOnceAndNotRetained)
-{
-    Graph g;
-    g.graph.KeepData(false);
-    const auto source = Source({ 0, 10, 0, 10 });
-    g.graph.DrawFromSources(source);
-    EXPECT_NE(g.graph.CurrentData(), source);
-    EXPECT_TRUE(g.graph.DataLoaded());
-}
-
-TEST(DrawFromSources, AnAbsentSourceFailsAfterClearing)
-{
-    Graph g;
-    try {
-        g.graph.DrawFromSources(nullptr, true);
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 91);
-    }
-    EXPECT_FALSE(g.graph.CurrentData()) << "with KeepData the empty source became current";
+    g.graph.DrawFromSource(Level(5, red, 1));
+    g.graph.ZoomUser(2, 2, 8, 8);
+    ASSERT_EQ(g.graph.ZoomState(), grzUser);
+    auto source = std::make_shared<GraphData>();
+    source->Bounds()->SetRecord({ 0, 100, -1, 1 });
+    g.graph.DrawFromSources(source, true);
+    EXPECT_EQ(g.graph.ZoomState(), grzUser);
+    EXPECT_EQ((BoundsRecord { g.graph.XMin(), g.graph.XMax(), g.graph.YMin(), g.graph.YMax() }),
+        (BoundsRecord { 0, 100, -1, 1 }));
 }
 
 } // namespace
+} // namespace vantrel::retainedtest

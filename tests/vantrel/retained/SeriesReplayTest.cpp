@@ -1,93 +1,34 @@
-// Replaying retained series: pen settings, size, drawing order, host changes, zoom state.
-#include "vantrel/control/SitedGraph.h"
+// Replaying retained series and shapes: pen settings, a new size, the host's changes.
+#include "RetainedFixture.h"
 
-#include <functional>
-#include <gdi/Gdi.h>
-#include <gtest/gtest.h>
-
-using namespace vantrel;
-using vantrel::testing::SitedGraph;
-
+namespace vantrel::retainedtest {
 namespace {
 
-constexpr uint32_t white = 0xFFFFFF;
-constexpr uint32_t red = 0x0000FF;
-constexpr uint32_t green = 0x00FF00;
-constexpr uint32_t blue = 0xFF0000;
-
-// A 500 x 300 plot area showing 0..10 on both axes: x = 50 v, y = 300 - 30 v.
-struct Graph : SitedGraph {
-    Graph()
-        : SitedGraph(616, 416)
-    {
-        Init();
-        graph.InsideBackColor(white);
-        graph.XGridStyle(ggsNone);
-        graph.YGridStyle(ggsNone);
-        graph.Clear();
-        graph.SetScale(0, 0, 10, 10);
-    }
-
-    uint32_t At(double x, double y) const
-    {
-        return inside.ImagePixel(static_cast<int32_t>(50 * x), static_cast<int32_t>(300 - 30 * y));
-    }
-};
-
-// A horizontal line across the whole range at height y, as an interval series of 11 points.
-Ref<XYItem_Data> Level(PanelData& panel, double y, int32_t color, int32_t width)
-{
-    return panel.CreateIntervalData(0, 1, DoubleArray(std::vector<double>(11, y)), 11, gdtLine, -1,
-        "", true, color, false, color, width);
-}
-
-TEST(SeriesReplay, TheItemsPenStaysAndARedrawAfterResizeReplaysAtTheNewSize)
+// A box from the origin and a 3-pixel level at 8 (row 60). After a resize to a 100 x 300 plot
+// the replay keeps the range and sets the series' pen again; 1000 redraws retain nothing twice
+// and leave no pen or brush behind.
+TEST(SeriesReplay, ARedrawAfterResizeReplaysAtTheNewSizeWithTheItemsPen)
 {
     Graph g;
-    PanelData scratch;
-    g.graph.DrawFromSource(Level(scratch, 5, red, 3));
+    g.graph.DrawFromShape(Box(0, 0, 5, 5, red));
+    g.graph.DrawFromSource(Level(8, blue, 3));
     EXPECT_EQ(g.graph.DrawWidth(), 3);
-    EXPECT_EQ(g.At(2, 5), red);
-    EXPECT_EQ(g.inside.ImagePixel(100, 151), red) << "three pixels wide";
-    EXPECT_EQ(g.inside.ImagePixel(100, 153), white);
+    EXPECT_EQ(std::vector({ g.inside.ImagePixel(100, 61), g.inside.ImagePixel(100, 63) }),
+        std::vector({ blue, white }))
+        << "three pixels wide";
 
     g.graph.DrawWidth(1);
-    g.container.SetSize(216 * 15.0f, 416 * 15.0f); // plot area 100 x 300
+    g.container.SetSize(216 * 15.0f, 416 * 15.0f);
     g.graph.Resize();
     for (int i = 0; i < 1000; ++i)
         g.graph.Redraw();
-    EXPECT_EQ(g.graph.DrawWidth(), 3) << "the replay sets the item's pen again";
-    EXPECT_EQ(g.inside.ImagePixel(90, 150), red);
-    EXPECT_EQ(g.inside.ImagePixel(90, 140), white);
-    EXPECT_EQ(g.graph.CurrentData()->PanelList()->Item(1)->Count(), 1) << "nothing retained twice";
-    EXPECT_EQ(gdi::LiveObjectCount(gdi::OBJ_PEN) + gdi::LiveObjectCount(gdi::OBJ_BRUSH), 0);
-}
-
-TEST(SeriesReplay, APanelIsDrawnInItsOrderWithLaterItemsOnTop)
-{
-    struct Case {
-        const char* label;
-        bool shapeLast;
-        uint32_t atCrossing;
-    };
-    const Case cases[] = {
-        { "series, label, shape: the shape covers the series", true, green },
-        { "shape, label, series: the series crosses the shape", false, blue },
-    };
-    for (const auto& c : cases) {
-        Graph g;
-        auto panel = std::make_shared<PanelData>();
-        if (!c.shapeLast)
-            panel->CreateShape(gstRectangle, 4, 4, 6, 6, -1, "", green, true, green);
-        Level(*panel, 5, blue, 3);
-        panel->CreateLabel(1, 9, "level", -1, "", red);
-        if (c.shapeLast)
-            panel->CreateShape(gstRectangle, 4, 4, 6, 6, -1, "", green, true, green);
-        g.graph.DrawFromPanel(panel);
-        EXPECT_EQ(g.At(5, 5), c.atCrossing) << c.label;
-        EXPECT_EQ(g.At(2, 5), blue) << c.label;
-        EXPECT_EQ(g.At(5, 4.5), green) << c.label;
-    }
+    EXPECT_EQ(g.graph.XMax(), 10.0);
+    EXPECT_EQ(g.graph.DrawWidth(), 3);
+    EXPECT_EQ(std::vector({ g.inside.ImagePixel(45, 200), g.inside.ImagePixel(55, 200),
+                  g.inside.ImagePixel(90, 60), g.inside.ImagePixel(90, 50) }),
+        std::vector({ red, white, blue, white }));
+    EXPECT_EQ(g.graph.CurrentData()->PanelList()->Item(1)->Count(), 2);
+    EXPECT_EQ(LivePensAndBrushes(), 0);
 }
 
 TEST(SeriesReplay, TheNextRedrawShowsTheHostsChangesToARetainedSeries)
@@ -106,33 +47,16 @@ TEST(SeriesReplay, TheNextRedrawShowsTheHostsChangesToARetainedSeries)
             red },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
         Graph g;
-        PanelData scratch;
-        const auto series = Level(scratch, 5, red, 1);
+        const auto series = Level(5, red, 1);
         g.graph.DrawFromSource(series);
-        ASSERT_EQ(g.At(c.x, c.y), c.before) << c.label;
+        ASSERT_EQ(g.At(c.x, c.y), c.before);
         c.change(*series);
         g.graph.Redraw();
-        EXPECT_EQ(g.At(c.x, c.y), c.after) << c.label;
+        EXPECT_EQ(g.At(c.x, c.y), c.after);
     }
 }
 
-TEST(SeriesReplay, AUserZoomSurvivesDrawFromSourcesWhichShowsTheSourcesRange)
-{
-    Graph g;
-    PanelData scratch;
-    g.graph.DrawFromSource(Level(scratch, 5, red, 1));
-    g.graph.ZoomUser(2, 2, 8, 8);
-    ASSERT_EQ(g.graph.ZoomState(), grzUser);
-
-    auto source = std::make_shared<GraphData>();
-    source->Bounds()->SetRecord({ 0, 100, -1, 1 });
-    g.graph.DrawFromSources(source, true);
-    EXPECT_EQ(g.graph.ZoomState(), grzUser);
-    EXPECT_EQ(g.graph.XMin(), 0.0);
-    EXPECT_EQ(g.graph.XMax(), 100.0);
-    EXPECT_EQ(g.graph.YMin(), -1.0);
-    EXPECT_EQ(g.graph.YMax(), 1.0);
-}
-
 } // namespace
+} // namespace vantrel::retainedtest
