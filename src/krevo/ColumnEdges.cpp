@@ -62,9 +62,11 @@ int64_t FarthestInColumn(const Series& series, double value, double limit, int32
     if (inColumn(outside))
         return outside;
     const bool rising = (limit > value) == (series.xConv > 0);
-    const double edge = (FarEdge(column, rising) - series.xOffset) / series.xConv;
+    const double edge = series.xConv != 0
+        ? (FarEdge(column, rising) - series.xOffset) / series.xConv
+        : std::numeric_limits<double>::quiet_NaN();
     const int64_t guess = OrderKey(edge);
-    // A non-finite edge (zero scale, overflow) lies beyond every finite limit and is skipped.
+    // A non-finite edge (zero scale, overflow) is no guess.
     if (std::isfinite(edge) && StrictlyBetween(guess, inside, outside)) {
         // Gallop from the estimate towards the side it did not settle; at most 64 doublings.
         if (inColumn(guess)) {
@@ -107,18 +109,28 @@ int64_t FarthestInColumn(const Series& series, double value, double limit, int32
 
 } // namespace
 
-int64_t ColumnEndIndex(const Series& series, int64_t k, int64_t end, int32_t column)
+IntervalColumnEnds::IntervalColumnEnds(const Series& series)
+    : series_(series)
+    , rising_((series.xConv > 0) == (series.xStep > 0))
+    , scale_(std::numeric_limits<double>::quiet_NaN())
+    , shift_(0)
+{
+    // A zero scale or step puts every point in one column: no edge to cross (NaN never guesses).
+    if (series.xConv != 0 && series.xStep != 0) {
+        scale_ = 1.0 / (series.xConv * series.xStep);
+        shift_ = -(series.xOffset / series.xConv + series.xStart) / series.xStep;
+    }
+}
+
+int64_t IntervalColumnEnds::End(int64_t k, int64_t end, int32_t column) const
 {
     auto inColumn = [&](int64_t j) {
-        const double pj = series.PixelX(j);
+        const double pj = series_.PixelX(j);
         return DrawablePixel(pj) && PixelOf(pj) == column;
     };
-    // The index at which the position crosses the column's far edge, in real arithmetic. A zero
-    // scale or step gives an infinite or NaN crossing, which the clamping below absorbs.
-    const bool rising = (series.xConv > 0) == (series.xStep > 0);
-    const double crossing
-        = ((FarEdge(column, rising) - series.xOffset) / series.xConv - series.xStart)
-        / series.xStep;
+    // The index at which the position crosses the column's far edge, in real arithmetic; only a
+    // guess. Infinite or NaN where it overflows, which the clamping absorbs.
+    const double crossing = FarEdge(column, rising_) * scale_ + shift_;
     int64_t guess = k + 1;
     if (crossing > static_cast<double>(k + 1)) {
         guess

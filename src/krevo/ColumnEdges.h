@@ -10,9 +10,22 @@
 
 namespace krevo {
 
-// Interval series: the first index in (k, end) whose point is not drawable in `column`, or end.
-// Point k is drawable in `column`; columns are monotone in the index.
-int64_t ColumnEndIndex(const Series& series, int64_t k, int64_t end, int32_t column);
+// Interval series: where each column's points end. Columns are monotone in the index.
+class IntervalColumnEnds {
+public:
+    explicit IntervalColumnEnds(const Series& series);
+
+    // The first index in (k, end) whose point is not drawable in `column`, or end. Point k is
+    // drawable in `column`.
+    int64_t End(int64_t k, int64_t end, int32_t column) const;
+
+private:
+    const Series& series_;
+    bool rising_; // columns grow with the index
+    // index = (position - xOffset) / (xConv * xStep) - xStart / xStep, as edge * scale_ + shift_
+    double scale_;
+    double shift_;
+};
 
 // The drawable x values mapping to one pixel column: [lowest, highest], both finite.
 struct ValueBounds {

@@ -8,6 +8,10 @@
 // exactly the span [lowest, highest] of column c plus the connector, which is drawn as the plain
 // path draws it. A run ending at a break or at the end is replayed point by point. Painting a
 // pixel more than once does not matter in an idempotent draw mode.
+//
+// A connector to the neighbouring column is one vertical run in each of the two columns: from
+// the last row in this one, ending next to the first row of the next run in the other. Both
+// touch the spans of their columns, so each column is painted as one span.
 #include "krevo/ColumnPlot.h"
 
 #include "krevo/ColumnEdges.h"
@@ -18,6 +22,27 @@
 
 namespace krevo {
 namespace {
+
+// Rows [low, high] of one column; empty when low > high.
+struct RowSpan {
+    int64_t low = 1;
+    int64_t high = 0;
+
+    static RowSpan Between(int64_t a, int64_t b)
+    {
+        return RowSpan { std::min(a, b), std::max(a, b) };
+    }
+    bool Empty() const { return low > high; }
+    // Only for spans that overlap or touch: the union is then one span.
+    RowSpan Join(RowSpan other) const
+    {
+        if (Empty())
+            return other;
+        if (other.Empty())
+            return *this;
+        return RowSpan { std::min(low, other.low), std::max(high, other.high) };
+    }
+};
 
 class ColumnAggregator {
 public:
@@ -74,10 +99,9 @@ private:
             kEnd_ = kEnd;
             return;
         }
-        if (open_) {
-            target_.PaintColumn(x_, lowest_, int64_t { highest_ } + 1);
-            DrawThinSegment(target_, Point { x_, last_ }, Point { x, first }, DashPattern {}, 0);
-        }
+        RowSpan incoming;
+        if (open_)
+            incoming = CloseWithConnector(x, first);
         open_ = true;
         x_ = x;
         last_ = last;
@@ -85,14 +109,44 @@ private:
         highest_ = highest;
         kBegin_ = kBegin;
         kEnd_ = kEnd;
+        incoming_ = incoming;
     }
 
-    // A run that nothing leaves: its own segments, one by one.
+    // Paints the open column and the connector to (x, first); returns the connector's rows in
+    // column x when they are one vertical run that ends next to `first`, for the next column to
+    // paint with its own span.
+    RowSpan CloseWithConnector(int32_t x, int32_t first)
+    {
+        RowSpan column = incoming_.Join(RowSpan { lowest_, highest_ });
+        RowSpan next;
+        const int64_t dx = int64_t { x } - x_;
+        if (dx == 1 || dx == -1) {
+            // Pixel k of n = max(1, |dy|) lies on row last + k * sign, in column x_ + floor((2 k dx
+            // + n - 1) / (2 n)): the first `split` pixels in this column, the rest in column x.
+            const int64_t dy = int64_t { first } - last_;
+            const int64_t n = std::max<int64_t>(1, dy < 0 ? -dy : dy);
+            const int64_t sign = dy < 0 ? -1 : 1;
+            const int64_t split = dx > 0 ? std::min(n, n / 2 + 1) : (n - 1) / 2 + 1;
+            column = column.Join(RowSpan::Between(last_, last_ + (split - 1) * sign));
+            if (split < n)
+                next = RowSpan::Between(last_ + split * sign, last_ + (n - 1) * sign);
+            target_.PaintColumn(x_, column.low, column.high + 1);
+            return next;
+        }
+        target_.PaintColumn(x_, column.low, column.high + 1);
+        DrawThinSegment(target_, Point { x_, last_ }, Point { x, first }, DashPattern {}, 0);
+        return next;
+    }
+
+    // A run that nothing leaves: the connector's rows that reach it, then its own segments one
+    // by one.
     void CloseAtBreak()
     {
         if (!open_)
             return;
         open_ = false;
+        if (!incoming_.Empty())
+            target_.PaintColumn(x_, incoming_.low, incoming_.high + 1);
         if (lowest_ == highest_ || x_ < target_.clip.left || x_ >= target_.clip.right)
             return;
         int32_t previous = PixelOf(series_.PixelY(kBegin_));
@@ -112,6 +166,7 @@ private:
     int32_t highest_ = 0;
     int64_t kBegin_ = 0;
     int64_t kEnd_ = 0;
+    RowSpan incoming_; // rows of column x_ that the connector into the run paints
 };
 
 // Runs shorter than this go point by point: the statistics only pay off on longer ones.
@@ -119,6 +174,7 @@ constexpr int64_t kMinColumnRun = 8;
 
 void PlotIntervalSeries(ColumnAggregator& columns, const Series& series, IndexRange range)
 {
+    const IntervalColumnEnds columnEnds(series);
     int64_t k = range.begin;
     while (k < range.end) {
         const double px = series.PixelX(k);
@@ -127,7 +183,7 @@ void PlotIntervalSeries(ColumnAggregator& columns, const Series& series, IndexRa
             continue;
         }
         const int32_t column = PixelOf(px);
-        const int64_t outside = ColumnEndIndex(series, k, range.end, column);
+        const int64_t outside = columnEnds.End(k, range.end, column);
         if (outside - k >= kMinColumnRun) {
             columns.AddColumn(column, k, outside);
         } else {
