@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <vantrel/Ref.h>
 #include <vantrel/XYItem_Data.h>
-#include <vantrel/XYItem_Label.h>
 #include <vantrel/XYItem_Shape.h>
 
 using namespace vantrel;
@@ -19,22 +18,13 @@ DoubleArray Filled(int32_t count, int32_t lowerBound = 0, double value = 1.0)
     return DoubleArray(std::vector<double>(static_cast<std::size_t>(count), value), lowerBound);
 }
 
-TEST(XYItem, BareObjectStoresNothingAndClassesAnswerThroughTheInterface)
+TEST(XYItem, BareObjectStoresNothing)
 {
     XYItem bare;
     bare.Enabled(true);
     bare.Name("kept?");
     EXPECT_EQ(
         std::tuple(bare.Enabled(), bare.Name(), bare.TypeID()), std::tuple(false, "", gxyData));
-
-    const Ref<XYItem> items[] = { std::make_shared<XYItem_Data>(), std::make_shared<XYItem_Label>(),
-        std::make_shared<XYItem_Shape>() };
-    for (int32_t k = 0; k < 3; ++k) {
-        items[k]->Name(std::to_string(k));
-        items[k]->Enabled(false);
-        EXPECT_EQ(std::tuple(items[k]->TypeID(), items[k]->Name(), items[k]->Enabled()),
-            std::tuple(k, std::to_string(k), false));
-    }
 }
 
 TEST(XYItem_Data, ElementAccessOutsideTheHeldBoundsRaises9)
@@ -51,8 +41,6 @@ TEST(XYItem_Data, ElementAccessOutsideTheHeldBoundsRaises9)
     } cases[] = {
         { "no array held", none, 0 },
         { "InitArrays 5, index 5", fresh, 5 },
-        { "InitArrays 5, index -1", fresh, -1 },
-        { "INT32_MAX", fresh, INT32_MAX },
         { "INT32_MIN", fresh, INT32_MIN },
         { "host bounds 1..3, index 0", fromOne, 0 },
     };
@@ -70,8 +58,7 @@ TEST(XYItem_Data, ArraysAreCopiedInAndOut)
     XYItem_Data d;
     d.SetArrays(x, Filled(3, -1), 3);
     x(-1) = 100;
-    DoubleArray out = d.XArray();
-    out(0) = 200;
+    d.XArray()(0) = 200;
     EXPECT_EQ(d.XArray(), DoubleArray({ 1, 2, 3 }, -1));
 }
 
@@ -89,16 +76,12 @@ TEST(XYItem_Data, RefusedLengthsRaise9AndLeaveTheItemUnchanged)
         { "SetArrays negative", false, 'A', 3, 3, -1, 9 },
         { "SetArrays beyond X", false, 'A', 2, 3, 3, 9 },
         { "SetArrays beyond Y", false, 'A', 3, 2, 3, 9 },
-        { "SetArrays INT32_MAX", false, 'A', 3, 3, INT32_MAX, 9 },
-        { "SetArrays empty arrays, length 1", false, 'A', 0, 0, 1, 9 },
         { "SetArrays ignored in interval mode", true, 'A', 3, 3, -1, 0 },
         { "SetYArray length equal to Y count", true, 'Y', 0, 4, 4, 0 },
         { "SetYArray beyond Y", true, 'Y', 0, 4, 5, 9 },
-        { "SetYArray negative", true, 'Y', 0, 4, -3, 9 },
         { "SetYArray ignored in point mode", false, 'Y', 0, 4, 5, 0 },
         { "InitArrays 0", false, 'I', 0, 0, 0, 9 },
-        { "InitArrays -1 in interval mode", true, 'I', 0, 0, -1, 9 },
-        { "InitArrays INT32_MIN", false, 'I', 0, 0, INT32_MIN, 9 },
+        { "InitArrays INT32_MIN in interval mode", true, 'I', 0, 0, INT32_MIN, 9 },
     };
     for (const auto& c : cases) {
         XYItem_Data d;
@@ -125,29 +108,22 @@ TEST(XYItem_Data, RefusedLengthsRaise9AndLeaveTheItemUnchanged)
 TEST(XYItem_Data, IntervalModeAndBack)
 {
     XYItem_Data d;
-    EXPECT_FALSE(d.Plottable()) << "new item";
     d.UseInterval(true);
     d.XStart(10);
     d.XInterval(0.5);
-    EXPECT_EQ(std::tuple(d.XStart(), d.XInterval(), d.X(1), d.Plottable()),
-        std::tuple(10.0, 0.5, 0.5, false))
-        << "the interval pair without Y";
     d.InitArrays(4);
-    EXPECT_EQ(std::tuple(d.XArray().Count(), d.XStart(), d.YArray().Count(), d.Plottable()),
-        std::tuple(2, 10.0, 4, true))
+    EXPECT_EQ(std::tuple(d.XStart(), d.X(1), d.YArray().Count(), d.Plottable()),
+        std::tuple(10.0, 0.5, 4, true))
         << "InitArrays keeps the interval pair";
     d.UseInterval(true);
     EXPECT_EQ(std::tuple(d.XStart(), d.XInterval()), std::tuple(0.0, 0.0)) << "true again restarts";
 
+    // Back in point mode the kept pair is shorter than the length, and the puts are ignored.
     d.UseInterval(false);
-    EXPECT_EQ(std::tuple(d.XArray().Count(), d.Length(), d.XInterval(), d.Plottable()),
-        std::tuple(2, 4, 0.0, false))
-        << "the pair kept in point mode is shorter than the length";
     d.XStart(99);
     d.XInterval(99);
-    EXPECT_EQ(d.XArray(), DoubleArray({ 0.0, 0.0 })) << "point mode ignores both puts";
-    d.InitArrays(2);
-    EXPECT_TRUE(d.Plottable()) << "InitArrays in point mode";
+    EXPECT_EQ(std::tuple(d.XArray(), d.Length(), d.XInterval(), d.Plottable()),
+        std::tuple(DoubleArray({ 0.0, 0.0 }), 4, 0.0, false));
 }
 
 TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
@@ -157,7 +133,6 @@ TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
         int32_t xFrom, xCount, yFrom, yCount, length;
         bool plottable;
     } cases[] = {
-        { "arrays of the length", 0, 3, 0, 3, 3, true },
         { "length 0 over arrays", 0, 1, 0, 1, 0, true },
         { "length 0 over empty arrays: no element 0", 0, 0, 0, 0, 0, false },
         { "X from index 1 has no element 0", 1, 3, 0, 3, 3, false },
@@ -169,15 +144,14 @@ TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
         d.SetArrays(Filled(c.xCount, c.xFrom), Filled(c.yCount, c.yFrom), c.length);
         EXPECT_EQ(d.Plottable(), c.plottable) << c.label;
     }
+    XYItem_Data interval;
+    interval.UseInterval(true);
+    EXPECT_FALSE(interval.Plottable()) << "the interval pair without Y";
 }
 
-TEST(Items, NegativeDrawWidthIsIgnoredAndTagIsACopy)
+TEST(Items, TagIsACopyOfTheValue)
 {
     XYItem_Shape s;
-    s.DrawWidth(3);
-    s.DrawWidth(INT16_MIN);
-    EXPECT_EQ(s.DrawWidth(), 3);
-
     Variant text = std::string("first");
     s.Tag(text);
     std::get<std::string>(text) = "changed";

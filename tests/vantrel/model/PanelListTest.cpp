@@ -1,9 +1,11 @@
-// Panel and panel-manager lists: positions, moves, removal, per-kind views, creation, errors.
+// Panels, the panel manager and GraphData: positions, moves, removal, per-kind views, creation,
+// errors, and the sharing of the host's objects.
 #include "ModelTestSupport.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
+#include <vantrel/GraphData.h>
 #include <vantrel/PanelData.h>
 #include <vantrel/PanelManager.h>
 
@@ -26,13 +28,11 @@ private:
 // An item of kind 'D' (data), 'L' (label) or 'S' (shape), named by one letter.
 Ref<XYItem> MakeItem(char name, char kind)
 {
-    Ref<XYItem> item;
+    Ref<XYItem> item = std::make_shared<XYItem_Data>();
     if (kind == 'L')
         item = std::make_shared<XYItem_Label>();
-    else if (kind == 'S')
+    if (kind == 'S')
         item = std::make_shared<XYItem_Shape>();
-    else
-        item = std::make_shared<XYItem_Data>();
     item->Name(std::string(1, name));
     return item;
 }
@@ -57,8 +57,8 @@ Ref<PanelData> NamedPanel(char name)
 Ref<PanelManager> MakeManager(int32_t count)
 {
     auto manager = std::make_shared<PanelManager>();
-    for (int32_t i = 0; i < count; ++i)
-        manager->Add(NamedPanel(static_cast<char>('A' + i)));
+    for (char name = 'A'; name < 'A' + count; ++name)
+        manager->Add(NamedPanel(name));
     return manager;
 }
 
@@ -90,19 +90,14 @@ TEST(PanelLists, ListOperations)
         const char* expected;
     } cases[] = {
         { "add to empty at -1", 0, 'A', -1, 0, "D" },
-        { "add to empty at 99", 0, 'A', 99, 0, "D" },
         { "add at 2 inserts before B", 3, 'A', 2, 0, "ADBC" },
         { "add at 1 inserts first", 3, 'A', 1, 0, "DABC" },
-        { "add at 3 inserts before the last", 3, 'A', 3, 0, "ABDC" },
         { "add at 4 (Count + 1) appends", 3, 'A', 4, 0, "ABCD" },
         { "add at INT32_MIN appends", 3, 'A', INT32_MIN, 0, "ABCD" },
-        { "add at INT32_MAX appends", 3, 'A', INT32_MAX, 0, "ABCD" },
         { "move 1 to 3", 4, 'M', 1, 3, "BCAD" },
         { "move 4 to 1", 4, 'M', 4, 1, "DABC" },
         { "move 2 to 2", 4, 'M', 2, 2, "ABCD" },
-        { "move 3 to 4", 4, 'M', 3, 4, "ABDC" },
         { "remove first", 3, 'R', 1, 0, "BC" },
-        { "remove last", 3, 'R', 3, 0, "AB" },
         { "remove the only entry", 1, 'R', 1, 0, "" },
         { "remove on empty at INT32_MIN does nothing", 0, 'R', INT32_MIN, 0, "" },
         { "clear", 3, 'C', 0, 0, "" },
@@ -183,7 +178,6 @@ TEST(PanelLists, FailedOperationsReportAndChangeNothing)
         { "Manager Item put 0", [](auto&, auto& m) { m.Item(0, NamedPanel('X')); }, 9 },
         { "Manager Item get 4", [](auto&, auto& m) { (void)m.Item(4); }, 9 },
         { "Manager Move new 4", [](auto&, auto& m) { m.Move(1, 4); }, 9 },
-        { "Manager Move old INT32_MAX", [](auto&, auto& m) { m.Move(INT32_MAX, 1); }, 9 },
         { "Manager Remove 0", [](auto&, auto& m) { m.Remove(0); }, 9 },
     };
     for (const auto& c : cases) {
@@ -230,10 +224,10 @@ TEST(PanelLists, EntriesAreTheHostsObjects)
     first->AddData(data);
     first->AddData(data);
     second->AddItem(data);
-    EXPECT_EQ(std::tuple(first->Count(), first->DataCount()), std::tuple(2, 2));
     data->Color1(7);
-    first->Data(1)->GraphType(gdtCircle);
-    EXPECT_EQ(std::tuple(second->Data(1)->Color1(), data->GraphType()), std::tuple(7, gdtCircle));
+    first->Data(2)->GraphType(gdtCircle);
+    EXPECT_EQ(std::tuple(first->DataCount(), second->Data(1)->Color1(), data->GraphType()),
+        std::tuple(2, 7, gdtCircle));
 
     PanelManager one;
     PanelManager two;
@@ -258,28 +252,24 @@ TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
     DoubleArray x({ 1, 2, 3 });
     auto data = panel->CreateData(x, DoubleArray({ 4, 5, 6 }), 3, gdtDotted);
     x(0) = 100;
-    EXPECT_EQ(std::tuple(panel->Item(2), data->X(0), data->Length(), data->DrawWidth()),
-        std::tuple(Ref<XYItem>(data), 1.0, 3, int16_t { 1 }))
-        << "appended, with a copy of X";
     auto label = panel->CreateLabel(1.5, 2.5, "text", 1);
     auto shape = panel->CreateShape(gstRectangle, 1, 2, 3, 4, -1, "s", 5, true, 6, false, 7);
-    EXPECT_EQ(std::tuple(panel->Item(1), label->X(), label->Y(), label->Text()),
-        std::tuple(Ref<XYItem>(label), 1.5, 2.5, "text"));
+    EXPECT_EQ(std::tuple(panel->Item(1), panel->Item(3), data->X(0), data->DrawWidth()),
+        std::tuple(Ref<XYItem>(label), Ref<XYItem>(data), 1.0, int16_t { 1 }))
+        << "the label inserted first, the data appended with a copy of X";
+    EXPECT_EQ(std::tuple(label->X(), label->Y(), label->Text()), std::tuple(1.5, 2.5, "text"));
     EXPECT_EQ(std::tuple(shape->X1(), shape->Y1(), shape->X2(), shape->Y2(), shape->Name(),
                   shape->Color(), shape->Fill(), shape->FillColor(), shape->Enabled(),
                   shape->DrawWidth()),
         std::tuple(1.0, 2.0, 3.0, 4.0, "s", 5, true, 6, false, int16_t { 7 }));
-    EXPECT_EQ(Counts(*panel), "1120");
 
     auto interval = panel->CreateIntervalData(
         10, 0.5, DoubleArray({ 1, 2, 3, 4 }), 4, gdtImpulse, -1, "s", false, 1, true, 2, 3, 4, 5);
-    EXPECT_EQ(std::tuple(interval->UseInterval(), interval->XStart(), interval->XInterval(),
-                  interval->Y(3), interval->Length(), interval->Plottable()),
-        std::tuple(true, 10.0, 0.5, 4.0, 4, true));
-    EXPECT_EQ(std::tuple(interval->Name(), interval->Enabled(), interval->Color1(),
-                  interval->InterleavedData(), interval->Color2(), interval->DrawWidth(),
-                  interval->DrawStyle(), interval->DrawMode()),
-        std::tuple("s", false, 1, true, 2, int16_t { 3 }, 4, 5));
+    EXPECT_EQ(
+        std::tuple(interval->XStart(), interval->XInterval(), interval->Y(3), interval->Plottable(),
+            interval->Name(), interval->Enabled(), interval->Color1(), interval->InterleavedData(),
+            interval->Color2(), interval->DrawWidth(), interval->DrawStyle(), interval->DrawMode()),
+        std::tuple(10.0, 0.5, 4.0, true, "s", false, 1, true, 2, int16_t { 3 }, 4, 5));
 
     // A negative width that fits 16 bits is ignored by the DrawWidth put: the new item keeps 0.
     const DoubleArray one({ 1 });
@@ -287,6 +277,28 @@ TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
     auto flat = panel->CreateShape(gstLine, 0, 0, 1, 1, -1, "", 255, false, 255, true, -32768);
     EXPECT_EQ(std::tuple(narrow->DrawWidth(), flat->DrawWidth()),
         std::tuple(int16_t { 0 }, int16_t { 0 }));
+}
+
+TEST(GraphData, PutsShareTheHostsObjectsAndRefuseAbsentOnes)
+{
+    GraphData d;
+    ASSERT_TRUE(d.PanelList() && d.XAxis() && d.YAxis() && d.Bounds());
+    EXPECT_EQ(d.PanelList(), d.PanelList()) << "the held list itself, every time";
+    EXPECT_NE(d.XAxis(), d.YAxis());
+
+    auto axis = std::make_shared<Axis>();
+    auto bounds = std::make_shared<GraphBounds>();
+    d.XAxis(axis);
+    d.Bounds(bounds);
+    axis->AxisType(gatLog);
+    bounds->XMax(5);
+    EXPECT_EQ(std::tuple(d.XAxis()->AxisType(), d.Bounds()->XMax()), std::tuple(gatLog, 5.0));
+
+    Ref<Axis> y = d.YAxis();
+    EXPECT_EQ(ErrorOf([&] { d.XAxis(nullptr); }), 91);
+    EXPECT_EQ(ErrorOf([&] { d.YAxis(nullptr); }), 91);
+    EXPECT_EQ(ErrorOf([&] { d.Bounds(nullptr); }), 91);
+    EXPECT_EQ(std::tuple(d.XAxis(), d.YAxis(), d.Bounds()), std::tuple(axis, y, bounds));
 }
 
 } // namespace
