@@ -41,6 +41,30 @@ bool StrictlyBetween(int64_t value, int64_t a, int64_t b)
     return (a < value && value < b) || (b < value && value < a);
 }
 
+// The pixel positions that round to `column`, half to even: [c - 0.5, c + 0.5] for even c, the
+// open interval for odd c. The same test as DrawablePixel and PixelOf, without rounding (both
+// halves are exact doubles, and the interval of any 32-bit column lies within the drawable
+// positions); NaN is in no column.
+class ColumnTest {
+public:
+    explicit ColumnTest(int32_t column)
+        : low_(static_cast<double>(column) - 0.5)
+        , high_(static_cast<double>(column) + 0.5)
+        , closed_(column % 2 == 0)
+    {
+    }
+    bool Contains(double position) const
+    {
+        return closed_ ? position >= low_ && position <= high_
+                       : position > low_ && position < high_;
+    }
+
+private:
+    double low_;
+    double high_;
+    bool closed_;
+};
+
 // The position, in real arithmetic, of the edge of `column` that the pixel position crosses
 // when it moves up (rising) or down.
 double FarEdge(int32_t column, bool rising)
@@ -52,9 +76,9 @@ double FarEdge(int32_t column, bool rising)
 // does. The keys mapping to the column form an interval because the mapping is monotone.
 int64_t FarthestInColumn(const Series& series, double value, double limit, int32_t column)
 {
+    const ColumnTest test(column);
     auto inColumn = [&](int64_t key) {
-        const double px = FromOrderKey(key) * series.xConv + series.xOffset;
-        return DrawablePixel(px) && PixelOf(px) == column;
+        return test.Contains(FromOrderKey(key) * series.xConv + series.xOffset);
     };
     // Invariant: "inside" maps to the column, "outside" does not.
     int64_t inside = OrderKey(value);
@@ -124,10 +148,8 @@ IntervalColumnEnds::IntervalColumnEnds(const Series& series)
 
 int64_t IntervalColumnEnds::End(int64_t k, int64_t end, int32_t column) const
 {
-    auto inColumn = [&](int64_t j) {
-        const double pj = series_.PixelX(j);
-        return DrawablePixel(pj) && PixelOf(pj) == column;
-    };
+    const ColumnTest test(column);
+    auto inColumn = [&](int64_t j) { return test.Contains(series_.PixelX(j)); };
     // The index at which the position crosses the column's far edge, in real arithmetic; only a
     // guess. Infinite or NaN where it overflows, which the clamping absorbs.
     const double crossing = FarEdge(column, rising_) * scale_ + shift_;

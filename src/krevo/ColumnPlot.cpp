@@ -199,6 +199,9 @@ void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange
     int64_t k = range.begin;
     int64_t sameColumn = 0;
     int32_t lastColumn = 0;
+    // Points in a column before its bounds are worked out: few while the scans pay off (dense
+    // data), more while they find little.
+    int64_t scanAfter = kMinColumnRun;
     while (k < range.end) {
         const double value = series.x[k];
         const double px = value * series.xConv + series.xOffset;
@@ -210,7 +213,7 @@ void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange
         const int32_t column = PixelOf(px);
         sameColumn = (sameColumn > 0 && column == lastColumn) ? sameColumn + 1 : 1;
         lastColumn = column;
-        if (sameColumn < kMinColumnRun)
+        if (sameColumn < scanAfter)
             continue;
         // A long run: scan the x values against the column's bounds in value space.
         const ValueBounds bounds = ColumnBounds(series, value, column);
@@ -218,6 +221,7 @@ void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange
             = k + EndOfRange(series.x + k, range.end - k, bounds.lowest, bounds.highest);
         if (end > k)
             columns.AddColumn(column, k, end);
+        scanAfter = end - k >= kMinColumnRun ? 2 : kMinColumnRun;
         k = end;
         sameColumn = 0;
     }
