@@ -2,37 +2,25 @@
 // gestures in plot pixels.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vantrel/HeadlessHost.h>
 #include <vector>
 
 namespace vantrel::testing {
 
-struct RecordedEvent {
-    std::string name;
-    int16_t button = 0;
-    int16_t shift = 0;
-    double x = 0.0;
-    double y = 0.0;
-
-    bool operator==(const RecordedEvent&) const = default;
-    friend void PrintTo(const RecordedEvent& e, std::ostream* os)
-    {
-        *os << e.name << " " << e.button << " " << e.shift << " " << e.x << ", " << e.y;
-    }
-};
-
-// Records every event; a host's handler may also change the arguments (which the control must
-// not read back) or call into the control.
+// Records every event as "InsideMouseDown 1 0 2.5 3" (positions in their shortest exact form), then
+// scribbles over the arguments as a host may: the control must keep its own copies. A test may
+// also call into the control from the mouse-up handler.
 class RecordingSink final : public OrvGraphEvents {
 public:
-    std::vector<RecordedEvent> events;
+    std::vector<std::string> events;
+    std::function<void()> onInsideUp;
 
-    void FrameClick() override { events.push_back({ "FrameClick" }); }
+    void FrameClick() override { events.push_back("FrameClick"); }
     void FrameMouseDown(int16_t& b, int16_t& s, double& x, double& y) override
     {
         Record("FrameMouseDown", b, s, x, y);
@@ -45,7 +33,7 @@ public:
     {
         Record("FrameMouseUp", b, s, x, y);
     }
-    void InsideClick() override { events.push_back({ "InsideClick" }); }
+    void InsideClick() override { events.push_back("InsideClick"); }
     void InsideMouseDown(int16_t& b, int16_t& s, double& x, double& y) override
     {
         Record("InsideMouseDown", b, s, x, y);
@@ -61,17 +49,17 @@ public:
             onInsideUp();
     }
 
-    std::function<void()> onInsideUp;
-
 private:
     void Record(const char* name, int16_t& b, int16_t& s, double& x, double& y)
     {
-        events.push_back({ name, b, s, x, y });
-        // Scribbled over, as a host may: the control keeps its own copies.
-        b = -7;
-        s = -7;
-        x = -7.0;
-        y = -7.0;
+        std::string text = std::string(name) + " " + std::to_string(b) + " " + std::to_string(s);
+        for (const double value : { x, y }) {
+            char digits[32];
+            text += " " + std::string(digits, std::to_chars(digits, digits + 32, value).ptr);
+        }
+        events.push_back(text);
+        b = s = -7;
+        x = y = -7.0;
     }
 };
 
