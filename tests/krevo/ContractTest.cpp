@@ -75,27 +75,24 @@ TEST(Contract, DeInterleaveCopiesEveryStepthValueOrRefuses)
     const double source[7] = { 10, 11, 12, 13, 14, 15, 16 };
     struct Row {
         const char* label;
-        int32_t sourceCount, destinationCount, start, step, expected;
-        std::vector<double> values;
+        int32_t count, start, step, expected;
+        std::vector<double> values; // the destination afterwards, zeros when refused
     };
     const Row rows[] = {
-        { "odd half", 6, 3, 1, 2, KrevoDone, { 11, 13, 15 } },
-        { "backwards", 7, 3, 6, -3, KrevoDone, { 16, 13, 10 } },
-        { "nothing wanted", 7, 0, 99, 1, KrevoDone, { 0 } },
-        { "last index past the source", 7, 4, 1, 2, KrevoOutOfRange, { 0, 0, 0, 0 } },
-        { "negative start", 7, 1, -1, 1, KrevoOutOfRange, { 0 } },
-        { "index overflowing 32 bits", 7, 3, 1, INT32_MAX, KrevoOutOfRange, { 0, 0, 0 } },
-        { "negative count", -1, 1, 0, 1, KrevoBadValue, { 0 } },
+        { "odd half", 3, 1, 2, KrevoDone, { 11, 13, 15 } },
+        { "backwards", 3, 6, -3, KrevoDone, { 16, 13, 10 } },
+        { "last index past the source", 4, 1, 2, KrevoOutOfRange, { 0, 0, 0, 0 } },
+        { "index overflowing 32 bits", 3, 1, INT32_MAX, KrevoOutOfRange, { 0, 0, 0 } },
     };
     for (const Row& row : rows) {
         std::vector<double> destination(row.values.size(), 0.0);
-        EXPECT_EQ(DeInterleave(source, row.sourceCount, destination.data(), row.destinationCount,
-                      row.start, row.step),
+        EXPECT_EQ(DeInterleave(source, 7, destination.data(), row.count, row.start, row.step),
             row.expected)
             << row.label;
         EXPECT_EQ(destination, row.values) << row.label;
     }
     double one = 0;
+    EXPECT_EQ(DeInterleave(source, -1, &one, 1, 0, 1), KrevoBadValue);
     EXPECT_EQ(DeInterleave(nullptr, 1, &one, 1, 0, 1), KrevoNullPointer);
 }
 
@@ -110,6 +107,8 @@ TEST(Contract, Log10ArrayInPlaceAndSpecialValues)
     EXPECT_EQ(Log10Array(nullptr, values.data(), 1), KrevoNullPointer);
 }
 
+// Every type, flag and pen width over every transform: no crash, no sanitizer report, and nothing
+// painted where no point has a pixel position.
 TEST(Contract, ExtremeValuesAndTransformsPaintNoGarbage)
 {
     SetDrawMode(gdi::R2_COPYPEN);
@@ -120,32 +119,28 @@ TEST(Contract, ExtremeValuesAndTransformsPaintNoGarbage)
     struct Transform {
         const char* label;
         double xConv, xOffset, yConv, yOffset;
-        bool paints;
+        bool blank;
     };
     const Transform transforms[] = {
-        { "identity", 1, 0, 1, 0, true },
-        { "huge scale", 1e300, 0, -1e300, 5, true },
-        { "zero scale", 0, 3, 0, 3, true },
-        { "NaN scale", kNaN, 0, 1, 0, false },
-        { "infinite offset", 1, kInf, 1, 0, false },
+        { "identity", 1, 0, 1, 0, false },
+        { "huge scale", 1e300, 0, -1e300, 5, false },
+        { "zero scale", 0, 3, 0, 3, false },
+        { "NaN scale", kNaN, 0, 1, 0, true },
+        { "infinite offset", 1, kInf, 1, 0, true },
     };
-    for (const int32_t width : { 1, 4 }) {
-        SetPenProperties(gdi::PS_DASH, width, 0x00FFFFFF);
-        for (const Transform& t : transforms) {
-            for (int32_t type = 0; type <= 6; ++type) {
-                for (const int32_t flag : { 0, 1 }) {
-                    SCOPED_TRACE(std::string(t.label) + " type " + std::to_string(type));
+    for (const Transform& t : transforms)
+        for (int32_t type = 0; type <= 6; ++type)
+            for (const int32_t flag : { 0, 1 })
+                for (const int32_t width : { 1, 4 }) {
+                    SetPenProperties(gdi::PS_DASH, width, 0x00FFFFFF);
                     TestBitmap bitmap(10, 10);
                     EXPECT_EQ(DrawGraph2(bitmap.Handle(), type, x.data(), t.xConv, t.xOffset,
                                   y.data(), t.yConv, t.yOffset, 10, flag),
-                        KrevoDone);
-                    if (!t.paints) {
-                        EXPECT_EQ(bitmap.CountNot(0), 0);
-                    }
+                        KrevoDone)
+                        << t.label << ", type " << type << ", flag " << flag << ", width " << width;
+                    EXPECT_TRUE(!t.blank || bitmap.CountNot(0) == 0)
+                        << t.label << ", type " << type;
                 }
-            }
-        }
-    }
 }
 
 } // namespace

@@ -40,7 +40,6 @@ public:
     gdi::HDC Dc() const { return dc_; }
     int32_t Handle() const { return static_cast<int32_t>(dc_); }
     int32_t Width() const { return width_; }
-    int32_t Height() const { return height_; }
     uint32_t At(int32_t x, int32_t y) const { return Data()[int64_t { y } * width_ + x]; }
     std::vector<uint32_t> Pixels() const
     {
@@ -48,9 +47,8 @@ public:
     }
     int64_t CountNot(uint32_t color) const
     {
-        const std::vector<uint32_t> pixels = Pixels();
-        return std::count_if(
-            pixels.begin(), pixels.end(), [color](uint32_t p) { return p != color; });
+        return std::count_if(Data(), Data() + int64_t { width_ } * height_,
+            [color](uint32_t p) { return p != color; });
     }
     void SetClip(const gdi::RECT& rect) const { gdi::SetClipRect(dc_, &rect); }
 
