@@ -22,16 +22,10 @@ inline DoubleArray Values(std::vector<double> values, int32_t lowerBound = 0)
     return DoubleArray(std::move(values), lowerBound);
 }
 
-// Bounds in the order of SetScale.
-inline BoundsRecord Bounds(double xMin, double yMin, double xMax, double yMax)
-{
-    return BoundsRecord { xMin, xMax, yMin, yMax };
-}
-
 // A control of 200 x 150 plot pixels (10-pixel margins), cleared and scaled to the bounds, with
 // the axis types given; KeepData off unless a test turns it on.
 struct ScaledGraph {
-    explicit ScaledGraph(BoundsRecord bounds = Bounds(0.0, 0.0, 10.0, 10.0),
+    explicit ScaledGraph(BoundsRecord bounds = { 0, 10, 0, 10 },
         GraphAxisTypeConstants xType = gatLinear, GraphAxisTypeConstants yType = gatLinear)
         : sited(224, 174)
     {
@@ -46,8 +40,6 @@ struct ScaledGraph {
         g.YAxisType(yType);
         g.Clear();
         g.SetScale(bounds.XMin, bounds.YMin, bounds.XMax, bounds.YMax);
-        if (!g.Scaled())
-            throw std::runtime_error("the series fixture did not scale");
     }
 
     OrvGraph& Graph() { return sited.graph; }
@@ -84,6 +76,12 @@ public:
 private:
     void* handle_;
     ::seriestest::PlotterRecord* record_ = nullptr;
+};
+
+// A library that cannot be had, one way or the other, for the lifetime of the object.
+struct UnusableLibrary {
+    explicit UnusableLibrary(const std::string& fileName) { SetPlottingLibrary(fileName); }
+    ~UnusableLibrary() { SetPlottingLibrary("libkrevo.so"); }
 };
 
 } // namespace vantrel::seriestest

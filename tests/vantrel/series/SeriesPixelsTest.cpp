@@ -59,8 +59,8 @@ TEST(SeriesPixels, EveryGraphTypeMatchesItsGoldenImage)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const BoundsRecord bounds = row.logarithmic
-            ? Bounds(1.0, 1.0, std::pow(10.0, 5.0), std::pow(10.0, 3.5))
-            : Bounds(0.0, 0.0, 20.0, 14.0);
+            ? BoundsRecord { 1.0, std::pow(10.0, 5.0), 1.0, std::pow(10.0, 3.5) }
+            : BoundsRecord { 0.0, 20.0, 0.0, 14.0 };
         const GraphAxisTypeConstants type = row.logarithmic ? gatLog : gatLinear;
         ScaledGraph s(bounds, type, type);
         OrvGraph& g = s.Graph();

@@ -12,20 +12,23 @@ namespace {
 
 seriestest::PlotterRecord record;
 
-std::string Text(std::string head, const double* values, int32_t count)
+template <typename... Value> int32_t Add(const char* function, Value... values)
+{
+    std::ostringstream out;
+    out << function;
+    ((out << ' ' << values), ...);
+    record.calls.push_back(out.str());
+    return KrevoDone;
+}
+
+std::string Text(const char* head, const double* values, int32_t count)
 {
     std::ostringstream out;
     out.precision(10);
     out << head;
     for (int32_t i = 0; i < count; ++i)
-        out << (i == 0 && head.back() == '=' ? "" : " ") << values[i];
+        out << (i == 0 ? "" : " ") << values[i];
     return out.str();
-}
-
-int32_t Add(const char* function, std::initializer_list<double> values)
-{
-    record.calls.push_back(Text(function, values.begin(), static_cast<int32_t>(values.size())));
-    return KrevoDone;
 }
 
 } // namespace
@@ -34,21 +37,18 @@ extern "C" {
 
 KREVO_API void* RecordedPlotterCalls() { return &record; }
 
-int32_t SetDrawMode(int32_t mode) { return Add("SetDrawMode", { double(mode) }); }
+int32_t SetDrawMode(int32_t mode) { return Add("SetDrawMode", mode); }
 
 int32_t SetPenProperties(int32_t style, int32_t width, int32_t color)
 {
-    return Add("SetPenProperties", { double(style), double(width), double(color) });
+    return Add("SetPenProperties", style, width, color);
 }
 
-int32_t SetCirclePixelRadius(int32_t radius)
-{
-    return Add("SetCirclePixelRadius", { double(radius) });
-}
+int32_t SetCirclePixelRadius(int32_t radius) { return Add("SetCirclePixelRadius", radius); }
 
 double SetCubicFitPixelInterval(double interval)
 {
-    Add("SetCubicFitPixelInterval", { interval });
+    Add("SetCubicFitPixelInterval", interval);
     return interval;
 }
 
@@ -57,22 +57,21 @@ int32_t DeInterleave(const double* source, int32_t sourceCount, double* destinat
 {
     for (int32_t i = 0; i < destinationCount; ++i)
         destination[i] = source[start + i * step];
-    return Add("DeInterleave",
-        { double(sourceCount), double(destinationCount), double(start), double(step) });
+    return Add("DeInterleave", sourceCount, destinationCount, start, step);
 }
 
 int32_t Log10Array(double* destination, const double* source, int32_t count)
 {
     for (int32_t i = 0; i < count; ++i)
         destination[i] = std::log10(source[i]);
-    return Add("Log10Array", { double(count) });
+    return Add("Log10Array", count);
 }
 
 int32_t DrawGraph2(int32_t, int32_t type, const double* x, double, double, const double* y, double,
     double, int32_t count, int32_t intervalFlag)
 {
     record.series.push_back(Text("x=", x, intervalFlag == 1 ? 2 : count) + Text(" y=", y, count));
-    return Add("DrawGraph2", { double(type), double(count), double(intervalFlag) });
+    return Add("DrawGraph2", type, count, intervalFlag);
 }
 
 } // extern "C"
