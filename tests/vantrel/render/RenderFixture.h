@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <gdi/Gdi.h>
+#include <numeric>
 #include <vantrel/vantrel.h>
 
 namespace vantrel::rendertest {
@@ -81,9 +82,8 @@ inline std::vector<int32_t> Marked(const PixelImage& image, bool column, int32_t
 
 inline std::vector<int32_t> Range(int32_t from, int32_t to)
 {
-    std::vector<int32_t> values;
-    for (int32_t v = from; v < to; ++v)
-        values.push_back(v);
+    std::vector<int32_t> values(static_cast<size_t>(to - from));
+    std::iota(values.begin(), values.end(), from);
     return values;
 }
 
