@@ -19,6 +19,7 @@
 #include "krevo/ThinLine.h"
 
 #include <algorithm>
+#include <array>
 
 namespace krevo {
 namespace {
@@ -83,7 +84,11 @@ public:
         AddRun(x, first, last, std::min(ra, rb), std::max(ra, rb), kBegin, kEnd);
     }
 
-    void Finish() { CloseAtBreak(); }
+    void Finish()
+    {
+        CloseAtBreak();
+        PaintSpans();
+    }
 
     bool Open() const { return open_; }
     int32_t Column() const { return x_; }
@@ -130,12 +135,29 @@ private:
             column = column.Join(RowSpan::Between(last_, last_ + (split - 1) * sign));
             if (split < n)
                 next = RowSpan::Between(last_ + split * sign, last_ + (n - 1) * sign);
-            target_.PaintColumn(x_, column.low, column.high + 1);
+            AddSpan(column);
             return next;
         }
-        target_.PaintColumn(x_, column.low, column.high + 1);
+        AddSpan(column);
         DrawThinSegment(target_, Point { x_, last_ }, Point { x, first }, DashPattern {}, 0);
         return next;
+    }
+
+    // Column spans are painted in batches: between one column and the next the series' values
+    // stream through the cache and evict the picture's rows, which a batch of neighbouring
+    // columns then shares. The order of painting does not matter in an idempotent draw mode.
+    void AddSpan(RowSpan rows)
+    {
+        spans_[spanCount_++] = ColumnSpan { x_, rows };
+        if (spanCount_ == spans_.size())
+            PaintSpans();
+    }
+
+    void PaintSpans()
+    {
+        for (size_t i = 0; i < spanCount_; ++i)
+            target_.PaintColumn(spans_[i].x, spans_[i].rows.low, spans_[i].rows.high + 1);
+        spanCount_ = 0;
     }
 
     // A run that nothing leaves: the connector's rows that reach it, then its own segments one
@@ -146,7 +168,7 @@ private:
             return;
         open_ = false;
         if (!incoming_.Empty())
-            target_.PaintColumn(x_, incoming_.low, incoming_.high + 1);
+            AddSpan(incoming_);
         if (lowest_ == highest_ || x_ < target_.clip.left || x_ >= target_.clip.right)
             return;
         int32_t previous = PixelOf(series_.PixelY(kBegin_));
@@ -167,6 +189,12 @@ private:
     int64_t kBegin_ = 0;
     int64_t kEnd_ = 0;
     RowSpan incoming_; // rows of column x_ that the connector into the run paints
+    struct ColumnSpan {
+        int32_t x;
+        RowSpan rows;
+    };
+    std::array<ColumnSpan, 64> spans_;
+    size_t spanCount_ = 0;
 };
 
 // Runs shorter than this go point by point: the statistics only pay off on longer ones.
