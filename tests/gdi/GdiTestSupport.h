@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gdi/Gdi.h"
+#include "vantrel/render/GoldenImage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,19 +14,10 @@
 
 namespace gdi::test {
 
-// Pixels as COLORREF values (0x00BBGGRR), rows top-down.
-struct Image {
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> pixels;
-
-    bool operator==(const Image&) const = default;
-};
-
-// Compares `actual` with tests/golden/<name>.png; with UPDATE_GOLDENS=1 in the environment the
-// reference is rewritten instead. On a mismatch writes <name>-actual.png into the test output
-// folder and returns a description; returns "" on success. (PngTestUtil.cpp)
-std::string CompareWithGolden(const std::string& name, const Image& actual);
+// Pixels as COLORREF values (0x00BBGGRR), rows top-down; compared with tests/golden/<name>.png by
+// CompareWithGolden, shared with the render suites.
+using Image = vantrel::hostkit::PixelImage;
+using vantrel::rendertest::CompareWithGolden;
 
 // A memory DC with a fresh bitmap filled with `background`; both deleted at the end of the scope.
 class PaintBox {
@@ -52,16 +44,24 @@ public:
     PaintBox& operator=(const PaintBox&) = delete;
 
     HDC Dc() const { return dc_; }
-    int32_t Width() const { return width_; }
-    int32_t Height() const { return height_; }
     uint32_t At(int32_t x, int32_t y) const { return GetPixel(dc_, x, y); }
+    // Sets every pixel to colourAt(x, y), whatever the clip and raster operation.
+    template <class ColourAt> void Paint(ColourAt colourAt) const
+    {
+        Surface surface;
+        GetSurface(dc_, &surface);
+        for (int32_t y = 0; y < height_; ++y)
+            for (int32_t x = 0; x < width_; ++x)
+                surface.pixels[y * surface.stride + x] = colourAt(x, y);
+    }
     // Reads the bitmap directly, so pixels outside the clip rectangle are included.
     Image Snapshot() const
     {
         Surface surface;
         GetSurface(dc_, &surface);
-        return { width_, height_,
-            { surface.pixels, surface.pixels + static_cast<size_t>(width_) * height_ } };
+        Image image(width_, height_);
+        image.pixels.assign(surface.pixels, surface.pixels + image.pixels.size());
+        return image;
     }
 
 private:
@@ -71,6 +71,11 @@ private:
     int32_t width_;
     int32_t height_;
 };
+
+inline BOOL Line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    return MoveToEx(dc, x0, y0, nullptr) && LineTo(dc, x1, y1);
+}
 
 // Selects `object` for the scope, then puts the previous object back and deletes `object`.
 class Selected {

@@ -1,6 +1,9 @@
 // Golden images: pen styles and widths, the sixteen raster operations, rectangles and ellipses.
 #include "GdiTestSupport.h"
 
+#include <tuple>
+#include <utility>
+
 namespace gdi::test {
 namespace {
 
@@ -11,8 +14,7 @@ void DrawLineCell(HDC dc, int32_t left, int32_t top)
 {
     for (const auto& [dx, dy] : { std::pair { 12, 0 }, { 12, 5 }, { 12, 12 }, { 5, 12 }, { 0, 12 },
              { -9, 12 }, { -12, 3 } }) {
-        MoveToEx(dc, left + 14, top + 14, nullptr);
-        LineTo(dc, left + 14 + dx, top + 14 + dy);
+        Line(dc, left + 14, top + 14, left + 14 + dx, top + 14 + dy);
     }
     MoveToEx(dc, left + 1, top + 30, nullptr);
     for (const auto& [x, y] : { std::pair { 27, 30 }, { 27, 44 }, { 1, 44 }, { 1, 30 } })
@@ -44,27 +46,18 @@ TEST_F(GoldenTest, SixteenRasterOperations)
     PaintBox box(200, 150);
     const COLORREF stripes[8]
         = { 0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x808080, 0x3C7A5E };
-    Surface surface;
-    ASSERT_TRUE(GetSurface(box.Dc(), &surface));
-    for (int32_t i = 0; i < 200 * 150; ++i)
-        surface.pixels[i] = stripes[(i % 200 / 3) % 8];
+    box.Paint([&stripes](int32_t x, int32_t) { return stripes[(x / 3) % 8]; });
     for (int32_t rop = 1; rop <= 16; ++rop) {
         const int32_t left = ((rop - 1) % 4) * 50;
         const int32_t top = ((rop - 1) / 4) * 37;
         SetROP2(box.Dc(), rop);
-        {
-            Selected pen(box.Dc(), CreatePen(PS_SOLID, 1, 0x00C06030u));
-            for (int32_t i = 0; i < 4; ++i) {
-                MoveToEx(box.Dc(), left + 2, top + 3 + i * 3, nullptr);
-                LineTo(box.Dc(), left + 47, top + 3 + i * 7);
-            }
-        }
-        {
-            Selected pen(box.Dc(), CreatePen(PS_SOLID, 4, 0x0030A0F0u));
-            Selected brush(box.Dc(), CreateSolidBrush(0x00A040C0u));
-            Rectangle(box.Dc(), left + 4, top + 20, left + 22, top + 34);
-            Ellipse(box.Dc(), left + 26, top + 18, left + 48, top + 35);
-        }
+        Selected thin(box.Dc(), CreatePen(PS_SOLID, 1, 0x00C06030u));
+        for (int32_t i = 0; i < 4; ++i)
+            Line(box.Dc(), left + 2, top + 3 + i * 3, left + 47, top + 3 + i * 7);
+        Selected wide(box.Dc(), CreatePen(PS_SOLID, 4, 0x0030A0F0u));
+        Selected brush(box.Dc(), CreateSolidBrush(0x00A040C0u));
+        Rectangle(box.Dc(), left + 4, top + 20, left + 22, top + 34);
+        Ellipse(box.Dc(), left + 26, top + 18, left + 48, top + 35);
     }
     SetROP2(box.Dc(), R2_COPYPEN);
     EXPECT_EQ(CompareWithGolden("gdi/raster-operations", box.Snapshot()), "");
@@ -75,11 +68,8 @@ TEST_F(GoldenTest, SixteenRasterOperations)
 TEST_F(GoldenTest, RectanglesAndEllipses)
 {
     PaintBox box(200, 150);
-    struct Cell {
-        int32_t style, width;
-        bool filled, reversed;
-    };
-    const Cell cells[] = {
+    const std::tuple<int32_t, int32_t, bool, bool> cells[] = {
+        // style, width, filled, reversed
         { PS_SOLID, 0, false, false },
         { PS_SOLID, 1, true, false },
         { PS_NULL, 1, true, false },
@@ -95,13 +85,13 @@ TEST_F(GoldenTest, RectanglesAndEllipses)
     const ShapeCall shapes[2] = { &Rectangle, &Ellipse };
     for (int32_t kind = 0; kind < 2; ++kind) {
         for (int32_t i = 0; i < 10; ++i) {
-            const Cell& cell = cells[i];
+            const auto [style, width, filled, reversed] = cells[i];
             const int32_t left = 4 + (i % 5) * 39;
             const int32_t top = 4 + kind * 72 + (i / 5) * 31;
-            Selected pen(box.Dc(), CreatePen(cell.style, cell.width, 0x00202080u));
-            Selected brush(box.Dc(),
-                cell.filled ? CreateSolidBrush(0x0080D0F0u) : GetStockObject(HOLLOW_BRUSH));
-            if (cell.reversed)
+            Selected pen(box.Dc(), CreatePen(style, width, 0x00202080u));
+            Selected brush(
+                box.Dc(), filled ? CreateSolidBrush(0x0080D0F0u) : GetStockObject(HOLLOW_BRUSH));
+            if (reversed)
                 shapes[kind](box.Dc(), left + 31, top + 25, left, top);
             else
                 shapes[kind](box.Dc(), left, top, left + 31, top + 25);
@@ -109,10 +99,9 @@ TEST_F(GoldenTest, RectanglesAndEllipses)
         // Tiny boxes: 1x1, 2x2, 3x3, 3x5 with a 1-pixel pen and a brush.
         Selected brush(box.Dc(), CreateSolidBrush(0x0000A000u));
         const int32_t top = 66 + kind * 72;
-        for (int32_t i = 0; i < 4; ++i) {
-            const int32_t size[4][2] = { { 1, 1 }, { 2, 2 }, { 3, 3 }, { 3, 5 } };
-            shapes[kind](box.Dc(), 4 + i * 8, top, 4 + i * 8 + size[i][0], top + size[i][1]);
-        }
+        const int32_t sizes[4][2] = { { 1, 1 }, { 2, 2 }, { 3, 3 }, { 3, 5 } };
+        for (int32_t i = 0; i < 4; ++i)
+            shapes[kind](box.Dc(), 4 + i * 8, top, 4 + i * 8 + sizes[i][0], top + sizes[i][1]);
     }
     EXPECT_EQ(CompareWithGolden("gdi/rectangles-ellipses", box.Snapshot()), "");
 }

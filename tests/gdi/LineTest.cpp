@@ -3,7 +3,10 @@
 #include "GdiTestSupport.h"
 
 #include <array>
+#include <numeric>
 #include <set>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,14 +25,12 @@ bool DashOn(int32_t style, int64_t k)
     static const std::vector<int> runs[5]
         = { {}, { 18, 6 }, { 3, 3 }, { 9, 6, 3, 6 }, { 9, 3, 3, 3, 3, 3 } };
     const std::vector<int>& pattern = runs[style];
-    int period = 0;
-    for (int run : pattern)
-        period += run;
-    int64_t position = period == 0 ? 0 : k % period;
-    for (size_t i = 0; i < pattern.size(); position -= pattern[i++])
+    if (pattern.empty())
+        return true;
+    int64_t position = k % std::accumulate(pattern.begin(), pattern.end(), 0);
+    for (size_t i = 0;; position -= pattern[i++])
         if (position < pattern[i])
             return i % 2 == 0;
-    return true;
 }
 
 // The slow reference: the closed form of each step k (ties round towards the start's minor
@@ -61,19 +62,26 @@ PixelSet ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int32_t s
 PixelSet PaintedPixels(const PaintBox& box)
 {
     PixelSet pixels;
-    for (int32_t y = 0; y < box.Height(); ++y)
-        for (int32_t x = 0; x < box.Width(); ++x)
-            if (box.At(x, y) != 0x00FFFFFFu)
+    const Image image = box.Snapshot();
+    for (int32_t y = 0; y < image.height; ++y)
+        for (int32_t x = 0; x < image.width; ++x)
+            if (image.At(x, y) != 0x00FFFFFFu)
                 pixels.insert({ x, y });
     return pixels;
 }
 
-PixelSet Columns(int32_t fromX, int32_t toX, int32_t y)
+// "left,top-right,bottom count" of the painted pixels (half-open), or "none".
+std::string Footprint(const PixelSet& painted)
 {
-    PixelSet pixels;
-    for (int32_t x = fromX; x < toX; ++x)
-        pixels.insert({ x, y });
-    return pixels;
+    if (painted.empty())
+        return "none";
+    RECT bounds { INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN };
+    for (const auto& [x, y] : painted)
+        bounds = { std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x + 1),
+            std::max(bounds.bottom, y + 1) };
+    return std::to_string(bounds.left) + "," + std::to_string(bounds.top) + "-"
+        + std::to_string(bounds.right) + "," + std::to_string(bounds.bottom) + " "
+        + std::to_string(painted.size());
 }
 
 class LineTest : public GdiTest { };
@@ -88,7 +96,7 @@ TEST_F(LineTest, RandomLinesSetExactlyTheReferencePixels)
     std::uniform_int_distribution<int32_t> near(-40, 110);
     std::uniform_int_distribution<int32_t> far(INT32_MIN, INT32_MAX);
     std::uniform_int_distribution<int32_t> coin(0, 5);
-    const RECT all { 0, 0, 64, 48 };
+    SetBkMode(box.Dc(), TRANSPARENT);
     for (int i = 0; i < 3000; ++i) {
         auto coordinate = [&] { return coin(random) == 0 ? far(random) : near(random); };
         const int32_t x0 = coordinate();
@@ -100,16 +108,12 @@ TEST_F(LineTest, RandomLinesSetExactlyTheReferencePixels)
                 std::clamp<int64_t>(x0 + (int64_t { y1 } - y0) / 64, INT32_MIN, INT32_MAX));
         const int32_t style = i % 5;
         const RECT clip { near(random) / 2, near(random) / 2, near(random), near(random) };
-        ResetClip(box.Dc());
-        FillRect(box.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        box.Paint([](int32_t, int32_t) { return 0x00FFFFFFu; });
         SetClipRect(box.Dc(), &clip);
-        SetBkMode(box.Dc(), TRANSPARENT);
         {
             Selected pen(box.Dc(), CreatePen(style, 1, 0));
-            MoveToEx(box.Dc(), x0, y0, nullptr);
-            LineTo(box.Dc(), x1, y1);
+            Line(box.Dc(), x0, y0, x1, y1);
         }
-        ResetClip(box.Dc());
         const RECT visible { std::max(0, clip.left), std::max(0, clip.top),
             std::min(64, clip.right), std::min(48, clip.bottom) };
         ASSERT_EQ(PaintedPixels(box), ReferenceLine(x0, y0, x1, y1, style, visible))
@@ -119,62 +123,31 @@ TEST_F(LineTest, RandomLinesSetExactlyTheReferencePixels)
     }
 }
 
-TEST_F(LineTest, EndPointIsLeftOutAndPositionMoves)
+// Cosmetic pens leave the end point out; wide pens (dashed styles drawn solid) get round caps
+// that cover both ends. The current position moves to the end either way.
+TEST_F(LineTest, EndPointsAndWidePens)
 {
-    struct Row {
-        const char* label;
-        int32_t x0, y0, x1, y1;
-        PixelSet pixels;
+    const std::tuple<const char*, int32_t, RECT, const char*> rows[] = {
+        { "(0,0)-(10,0) sets columns 0-9", 0, { 0, 0, 10, 0 }, "0,0-10,1 10" },
+        { "leftwards sets columns 10 down to 1", 1, { 10, 2, 0, 2 }, "1,2-11,3 10" },
+        { "zero length draws nothing", 1, { 5, 5, 5, 5 }, "none" },
+        { "diagonal", 0, { 0, 0, 3, 3 }, "0,0-3,3 3" },
+        { "width 3 horizontal", 3, { 5, 5, 10, 5 }, "4,4-12,7 24" },
+        { "width 4 horizontal: rows y-2..y+1", 4, { 5, 5, 10, 5 }, "3,3-12,7 32" },
+        { "width 3 dot", 3, { 5, 5, 5, 5 }, "4,4-7,7 9" },
+        { "width 4 dot", 4, { 5, 5, 5, 5 }, "3,3-7,7 12" },
+        { "width 2 vertical", 2, { 5, 2, 5, 8 }, "4,1-6,9 16" },
     };
-    const Row rows[] = {
-        { "(0,0)-(10,0) sets columns 0-9", 0, 0, 10, 0, Columns(0, 10, 0) },
-        { "leftwards sets columns 10 down to 1", 10, 2, 0, 2, Columns(1, 11, 2) },
-        { "zero length draws nothing", 5, 5, 5, 5, {} },
-        { "diagonal", 0, 0, 3, 3, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
-    };
-    for (const Row& row : rows) {
-        PaintBox box(16, 8);
-        MoveToEx(box.Dc(), row.x0, row.y0, nullptr);
-        EXPECT_TRUE(LineTo(box.Dc(), row.x1, row.y1));
-        POINT position;
-        GetCurrentPositionEx(box.Dc(), &position);
-        EXPECT_TRUE(position.x == row.x1 && position.y == row.y1) << row.label;
-        EXPECT_EQ(PaintedPixels(box), row.pixels) << row.label;
-    }
-}
-
-// Wide pens draw every style solid, with round caps that cover both ends.
-TEST_F(LineTest, WidePensCoverTheirEnds)
-{
-    struct Row {
-        const char* label;
-        int32_t width, x0, y0, x1, y1;
-        const char* expected; // "left,top-right,bottom count" of the painted pixels, half-open
-    };
-    const Row rows[] = {
-        { "width 3 horizontal", 3, 5, 5, 10, 5, "4,4-12,7 24" },
-        { "width 4 horizontal: rows y-2..y+1", 4, 5, 5, 10, 5, "3,3-12,7 32" },
-        { "width 3 dot", 3, 5, 5, 5, 5, "4,4-7,7 9" },
-        { "width 4 dot", 4, 5, 5, 5, 5, "3,3-7,7 12" },
-        { "width 2 vertical", 2, 5, 2, 5, 8, "4,1-6,9 16" },
-    };
-    for (const Row& row : rows) {
+    for (const auto& [label, width, ends, expected] : rows) {
         PaintBox box(16, 16);
         {
-            Selected pen(box.Dc(), CreatePen(PS_DASH, row.width, 0));
-            MoveToEx(box.Dc(), row.x0, row.y0, nullptr);
-            LineTo(box.Dc(), row.x1, row.y1);
+            Selected pen(box.Dc(), CreatePen(PS_DASH, width, 0));
+            EXPECT_TRUE(Line(box.Dc(), ends.left, ends.top, ends.right, ends.bottom)) << label;
         }
-        const PixelSet painted = PaintedPixels(box);
-        RECT bounds { 99, 99, -1, -1 };
-        for (const auto& [x, y] : painted)
-            bounds = { std::min(bounds.left, x), std::min(bounds.top, y),
-                std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1) };
-        EXPECT_EQ(std::to_string(bounds.left) + "," + std::to_string(bounds.top) + "-"
-                + std::to_string(bounds.right) + "," + std::to_string(bounds.bottom) + " "
-                + std::to_string(painted.size()),
-            row.expected)
-            << row.label;
+        POINT position;
+        GetCurrentPositionEx(box.Dc(), &position);
+        EXPECT_TRUE(position.x == ends.right && position.y == ends.bottom) << label;
+        EXPECT_EQ(Footprint(PaintedPixels(box)), expected) << label;
     }
 }
 
@@ -185,25 +158,21 @@ TEST_F(LineTest, AllSixteenRasterOperationsMatchTheirTruthTables)
     std::uniform_int_distribution<uint32_t> colour(0, 0x00FFFFFF);
     for (int32_t rop = 1; rop <= 16; ++rop) {
         PaintBox box(32, 1);
-        std::vector<uint32_t> background(32);
-        for (int32_t x = 0; x < 32; ++x)
-            SetPixel(box.Dc(), x, 0, background[x] = colour(random));
+        box.Paint([&](int32_t, int32_t) { return colour(random); });
+        const Image background = box.Snapshot();
         const uint32_t pen = colour(random);
         SetROP2(box.Dc(), rop);
-        {
-            Selected selected(box.Dc(), CreatePen(PS_SOLID, 0, pen));
-            MoveToEx(box.Dc(), 0, 0, nullptr);
-            LineTo(box.Dc(), 32, 0);
-        }
+        Selected selected(box.Dc(), CreatePen(PS_SOLID, 0, pen));
+        Line(box.Dc(), 0, 0, 32, 0);
         for (int32_t x = 0; x < 32; ++x) {
             // Bit 2 * pen + dest of rop - 1 is the result for that pen bit and destination bit.
             uint32_t expected = 0;
             for (int32_t bit = 0; bit < 24; ++bit) {
-                const uint32_t index = 2 * ((pen >> bit) & 1) + ((background[x] >> bit) & 1);
+                const uint32_t index = 2 * ((pen >> bit) & 1) + ((background.pixels[x] >> bit) & 1);
                 expected |= ((static_cast<uint32_t>(rop - 1) >> index) & 1) << bit;
             }
             ASSERT_EQ(box.At(x, 0), expected) << "rop " << rop << " x " << x << " seed " << seed;
-            ASSERT_EQ(ApplyRop2(rop, background[x], pen), expected) << "rop " << rop;
+            ASSERT_EQ(ApplyRop2(rop, background.pixels[x], pen), expected) << "rop " << rop;
         }
     }
 }
@@ -218,11 +187,7 @@ TEST_F(LineTest, DrawingTwiceInvertedRestoresABusyPicture)
     PaintBox box(120, 90);
     std::uniform_int_distribution<int32_t> coordinate(-30, 150);
     std::uniform_int_distribution<uint32_t> colour(0, 0x00FFFFFF);
-    for (int i = 0; i < 200; ++i) {
-        Selected pen(box.Dc(), CreatePen(i % 7, i % 4, colour(random)));
-        MoveToEx(box.Dc(), coordinate(random), coordinate(random), nullptr);
-        LineTo(box.Dc(), coordinate(random), coordinate(random));
-    }
+    box.Paint([&](int32_t, int32_t) { return colour(random); });
     const Image before = box.Snapshot();
     std::vector<std::array<int32_t, 4>> strokes(300);
     for (auto& stroke : strokes)
@@ -242,8 +207,7 @@ TEST_F(LineTest, DrawingTwiceInvertedRestoresABusyPicture)
                         Rectangle(box.Dc(), x0, y0, x1, y1);
                     else if (i % 3 == 1)
                         Ellipse(box.Dc(), x0, y0, x1, y1);
-                    MoveToEx(box.Dc(), x0, y0, nullptr);
-                    LineTo(box.Dc(), x1, y1);
+                    Line(box.Dc(), x0, y0, x1, y1);
                     LineTo(box.Dc(), x1 + 7, y1 - 3);
                 }
                 if (pass == 0) {

@@ -1,7 +1,9 @@
-// Rectangle and Ellipse beyond the golden images: corner order, empty boxes, huge coordinates.
+// Rectangle and Ellipse beyond the golden images: corner order; huge coordinates of every drawing.
 #include "GdiTestSupport.h"
 
 #include <chrono>
+#include <string>
+#include <utility>
 
 namespace gdi::test {
 namespace {
@@ -39,20 +41,29 @@ TEST_F(ShapeTest, CornerOrderDoesNotMatter)
     }
 }
 
-TEST_F(ShapeTest, EmptyBoxesDrawNothing)
-{
-    PaintBox box(8, 8);
-    const Image blank = box.Snapshot();
-    Selected brush(box.Dc(), CreateSolidBrush(0x00FF0000u));
-    EXPECT_TRUE(Rectangle(box.Dc(), 3, 1, 3, 6));
-    EXPECT_TRUE(Ellipse(box.Dc(), 1, 4, 6, 4));
-    EXPECT_EQ(box.Snapshot(), blank);
-}
-
-// Shapes and wide lines spanning the 32-bit range clip to the bitmap without walking the range.
+// Shapes, wide lines and texts spanning the 32-bit range clip to the bitmap without walking the
+// range (cosmetic lines: the random reference test); empty boxes draw nothing.
 TEST_F(ShapeTest, HugeCoordinatesClipExactlyAndFast)
 {
     const auto start = std::chrono::steady_clock::now();
+    {
+        PaintBox box(20, 20);
+        SetBkMode(box.Dc(), OPAQUE);
+        SetBkColor(box.Dc(), 0x0000FF00u);
+        Selected brush(box.Dc(), CreateSolidBrush(0x00FF0000u));
+        const Image blank = box.Snapshot();
+        const std::string longText(2'000'000, 'W');
+        for (const auto& [x, y] : { std::pair { INT32_MIN, INT32_MIN }, { INT32_MAX, INT32_MAX },
+                 { INT32_MAX - 3, 2 }, { INT32_MIN, 2 }, { 2, INT32_MIN + 4 } }) {
+            EXPECT_TRUE(TextOutA(box.Dc(), x, y, "W0g", 3)) << x << "," << y;
+            EXPECT_TRUE(TextOutA(box.Dc(), x, y, longText.c_str(), 2'000'000)) << x << "," << y;
+        }
+        EXPECT_TRUE(Rectangle(box.Dc(), 3, 1, 3, 6) && Ellipse(box.Dc(), 1, 4, 6, 4));
+        EXPECT_EQ(box.Snapshot(), blank);
+        // From inside, a long text stops at the right edge after its first glyphs.
+        EXPECT_TRUE(TextOutA(box.Dc(), 0, 0, longText.c_str(), 2'000'000));
+        EXPECT_NE(box.Snapshot(), blank);
+    }
     for (const int32_t width : { 1, 3, 1000, INT32_MAX }) {
         for (const int32_t style : { PS_SOLID, PS_DASH, PS_INSIDEFRAME, PS_NULL }) {
             SCOPED_TRACE("width " + std::to_string(width) + " style " + std::to_string(style));
@@ -74,8 +85,8 @@ TEST_F(ShapeTest, HugeCoordinatesClipExactlyAndFast)
     PaintBox box(50, 40);
     for (const int32_t width : { 3, 4, 100000, INT32_MAX }) {
         Selected pen(box.Dc(), CreatePen(PS_SOLID, width, 0));
-        MoveToEx(box.Dc(), INT32_MIN, INT32_MIN, nullptr);
-        LineTo(box.Dc(), INT32_MAX, INT32_MAX - 5); // y is about x - 2.5 near the bitmap
+        // y is about x - 2.5 near the bitmap.
+        Line(box.Dc(), INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX - 5);
         EXPECT_EQ(box.At(20, 18), 0u) << "line width " << width;
         EXPECT_EQ(box.At(45, 5), width < 100 ? 0x00FFFFFFu : 0u) << "line width " << width;
     }
