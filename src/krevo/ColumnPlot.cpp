@@ -117,9 +117,9 @@ private:
         incoming_ = incoming;
     }
 
-    // Paints the open column and the connector to (x, first); returns the connector's rows in
-    // column x when they are one vertical run that ends next to `first`, for the next column to
-    // paint with its own span.
+    // Closes the open column (its span queued for painting) with the connector to (x, first);
+    // returns the connector's rows in column x when they are one vertical run that ends next to
+    // `first`, for the next column to paint with its own span.
     RowSpan CloseWithConnector(int32_t x, int32_t first)
     {
         RowSpan column = incoming_.Join(RowSpan { lowest_, highest_ });
@@ -143,9 +143,10 @@ private:
         return next;
     }
 
-    // Column spans are painted in batches: between one column and the next the series' values
-    // stream through the cache and evict the picture's rows, which a batch of neighbouring
-    // columns then shares. The order of painting does not matter in an idempotent draw mode.
+    // Column spans are painted in batches of neighbouring columns, which share the picture's
+    // cache lines; painted one at a time, with the series' values read in between, the stores
+    // were the slowest part of a dense series. The order of painting does not matter in an
+    // idempotent draw mode.
     void AddSpan(RowSpan rows)
     {
         spans_[spanCount_++] = ColumnSpan { x_, rows };
