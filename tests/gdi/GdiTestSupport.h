@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gdi/Gdi.h"
-#include "vantrel/render/GoldenImage.h"
+#include "support/GoldenImage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +17,7 @@ namespace gdi::test {
 // Pixels as COLORREF values (0x00BBGGRR), rows top-down; compared with tests/golden/<name>.png by
 // CompareWithGolden, shared with the render suites.
 using Image = vantrel::hostkit::PixelImage;
-using vantrel::rendertest::CompareWithGolden;
+using vantrel::testsupport::CompareWithGolden;
 
 // A memory DC with a fresh bitmap filled with `background`; both deleted at the end of the scope.
 class PaintBox {

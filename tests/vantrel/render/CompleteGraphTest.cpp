@@ -1,8 +1,8 @@
 // One golden image of complete graphs: three controls side by side, together showing grid lines
 // and notches, value text of both axes in the normal, prefix and scientific formats, origin
 // lines and notches, and every drawing method, filled and unfilled.
-#include "GoldenImage.h"
 #include "RenderFixture.h"
+#include "support/GoldenImage.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(CompleteGraph, MatchesItsGoldenImage)
         EXPECT_EQ(LiveDrawingObjects(), 0);
         PasteScreen(s, screen, i * width);
     }
-    const std::string mismatch = CompareWithGolden("render/complete-graph", screen);
+    const std::string mismatch = testsupport::CompareWithGolden("render/complete-graph", screen);
     EXPECT_TRUE(mismatch.empty()) << mismatch;
 }
 

@@ -1,7 +1,7 @@
 // Series drawn by the real plotting library through the control: golden images of every graph
 // type on linear and logarithmic axes, in copy-pen and XOR modes.
 #include "SeriesFixture.h"
-#include "vantrel/render/GoldenImage.h"
+#include "support/GoldenImage.h"
 
 #include <cmath>
 
@@ -70,7 +70,7 @@ TEST(SeriesPixels, EveryGraphTypeMatchesItsGoldenImage)
         g.CubicFitInterval(2.0);
         DrawEveryType(g, row.logarithmic);
         EXPECT_EQ(gdi::LiveObjectCount(gdi::OBJ_PEN) + gdi::LiveObjectCount(gdi::OBJ_BRUSH), 0);
-        const std::string mismatch = rendertest::CompareWithGolden(
+        const std::string mismatch = testsupport::CompareWithGolden(
             std::string("series/") + row.name, s.sited.inside.ImageCopy());
         EXPECT_TRUE(mismatch.empty()) << mismatch;
     }

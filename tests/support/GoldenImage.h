@@ -1,5 +1,5 @@
-// Exact comparison of an image with its golden PNG under tests/golden/, shared by the render and
-// series suites.
+// Exact comparison of an image with its golden PNG under tests/golden/, shared by every suite
+// that compares pixels.
 #pragma once
 
 #include "hosts/common/PixelImage.h"
@@ -11,7 +11,7 @@
 #include <string>
 #include <vantrel/Error.h>
 
-namespace vantrel::rendertest {
+namespace vantrel::testsupport {
 
 // Compares `actual` with tests/golden/<name>.png; empty on a match, else what differs. On a
 // mismatch writes <name>-actual.png ('/' turned into '-') into the test output folder.
@@ -40,4 +40,4 @@ inline std::string CompareWithGolden(const std::string& name, const hostkit::Pix
     return golden + ": " + std::to_string(differing) + " pixels differ; see " + out + "-actual.png";
 }
 
-} // namespace vantrel::rendertest
+} // namespace vantrel::testsupport
