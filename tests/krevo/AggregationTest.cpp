@@ -35,12 +35,23 @@ RandomSeries MakeSeries(std::mt19937& random, int32_t width, int32_t height)
     s.xOffset = unit(random) * width - (s.xConv < 0 ? -width : 0.0) * 0.5;
     s.yConv = (unit(random) < 0.3 ? -1.0 : 1.0) * height * (0.2 + unit(random) * 2.0);
     s.yOffset = height * (unit(random) * 1.4 - 0.2);
+    // Shape 5 puts many points exactly on half pixels (X in halves, a power-of-two slope, a
+    // half-pixel offset), where ties to even decide the column a point belongs to.
+    const bool halfPixels = shape == 5;
+    const auto quantised = [&](double v) { return halfPixels ? std::round(v * 2.0) / 2.0 : v; };
+    if (halfPixels) {
+        s.xConv
+            = std::ldexp(s.xConv < 0 ? -1.0 : 1.0, std::uniform_int_distribution(-1, 1)(random));
+        s.xOffset = std::floor(s.xOffset) + 0.5;
+    }
     if (s.interval) {
-        s.x = { unit(random) * 10.0 - 5.0, unit(random) < 0.1 ? -1.0 : 1.0 };
+        s.x = { quantised(unit(random) * 10.0 - 5.0), unit(random) < 0.1 ? -1.0 : 1.0 };
+        if (halfPixels)
+            s.x[1] *= 0.5;
     } else {
         double value = unit(random) * 10.0 - 5.0;
         for (size_t k = 0; k < count; ++k) {
-            s.x.push_back(value);
+            s.x.push_back(quantised(value));
             // Mostly increasing, sometimes back and forth.
             value += (unit(random) < 0.1 ? -3.0 : 1.0) * unit(random) * 2.0;
         }
