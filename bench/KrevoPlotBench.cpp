@@ -3,9 +3,8 @@
 #include "gdi/Gdi.h"
 #include "krevo/Krevo.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <bit>
 #include <chrono>
 #include <cmath>
@@ -111,7 +110,8 @@ void WaveformInterval(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, FastestSeconds(1, [&] {
-            DrawGraph2(picture.Handle(), 0, pair, xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
+            DrawGraph2(
+                picture.Handle(), 0, pair, xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
         }));
     }
     state.counters["floor_ms"] = floor * 1e3;
@@ -133,7 +133,8 @@ void WaveformArrays(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, FastestSeconds(1, [&] {
-            DrawGraph2(picture.Handle(), 0, x.data(), xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 0);
+            DrawGraph2(
+                picture.Handle(), 0, x.data(), xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 0);
         }));
     }
     state.counters["floor_ms"] = floor * 1e3;
@@ -150,7 +151,8 @@ void WaveformZoomed(benchmark::State& state)
     const double pair[2] = { 0.0, 1.0 };
     const double fullConv = double(kWidth) / kWavePoints;
     const double full = FastestSeconds(3, [&] {
-        DrawGraph2(picture.Handle(), 0, pair, fullConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
+        DrawGraph2(
+            picture.Handle(), 0, pair, fullConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
     });
     const double zoomConv = fullConv * 10.0;
     const double zoomOffset = -zoomConv * (kWavePoints * 0.45);

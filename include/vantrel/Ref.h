@@ -5,7 +5,6 @@
 
 namespace vantrel {
 
-template <class T>
-using Ref = std::shared_ptr<T>;
+template <class T> using Ref = std::shared_ptr<T>;
 
 } // namespace vantrel

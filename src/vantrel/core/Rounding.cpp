@@ -21,15 +21,14 @@ double RoundHalfEven(double value)
 
 namespace {
 
-    template <class Integer>
-    Integer RoundChecked(double value, double lowest, double highest)
-    {
-        double rounded = RoundHalfEven(value);
-        // NaN fails both comparisons, so it is refused here too.
-        if (!(rounded >= lowest && rounded <= highest))
-            throw Error(errOverflow);
-        return static_cast<Integer>(rounded);
-    }
+template <class Integer> Integer RoundChecked(double value, double lowest, double highest)
+{
+    double rounded = RoundHalfEven(value);
+    // NaN fails both comparisons, so it is refused here too.
+    if (!(rounded >= lowest && rounded <= highest))
+        throw Error(errOverflow);
+    return static_cast<Integer>(rounded);
+}
 
 } // namespace
 
