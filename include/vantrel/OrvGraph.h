@@ -228,6 +228,7 @@ private:
     void Notify(std::string_view propertyName);
     // The margin setters move the plot area at once only while nothing is drawn on it.
     void MoveInsideIfEmpty();
+    void SetMargin(float& margin, float value, std::string_view propertyName);
     void SetPictureBackColor(platform::PictureSurface& picture, OleColor value);
 
     // Layout.

@@ -83,32 +83,16 @@ void OrvGraph::FrameEnabled(bool value)
     MoveInsideIfEmpty();
 }
 
-void OrvGraph::FrameLeft(float value)
+void OrvGraph::SetMargin(float& margin, float value, std::string_view propertyName)
 {
-    frameLeft_ = value;
-    Notify("FrameLeft");
+    margin = value;
+    Notify(propertyName);
     MoveInsideIfEmpty();
 }
 
-void OrvGraph::FrameTop(float value)
-{
-    frameTop_ = value;
-    Notify("FrameTop");
-    MoveInsideIfEmpty();
-}
-
-void OrvGraph::FrameRight(float value)
-{
-    frameRight_ = value;
-    Notify("FrameRight");
-    MoveInsideIfEmpty();
-}
-
-void OrvGraph::FrameBottom(float value)
-{
-    frameBottom_ = value;
-    Notify("FrameBottom");
-    MoveInsideIfEmpty();
-}
+void OrvGraph::FrameLeft(float value) { SetMargin(frameLeft_, value, "FrameLeft"); }
+void OrvGraph::FrameTop(float value) { SetMargin(frameTop_, value, "FrameTop"); }
+void OrvGraph::FrameRight(float value) { SetMargin(frameRight_, value, "FrameRight"); }
+void OrvGraph::FrameBottom(float value) { SetMargin(frameBottom_, value, "FrameBottom"); }
 
 } // namespace vantrel
