@@ -1,5 +1,6 @@
 // Benchmarks of the plotting library: waveforms, zoomed series, long random lines and circles,
 // each reported as a ratio to a floor measured in the same run.
+#include "BenchSupport.h"
 #include "gdi/Gdi.h"
 #include "krevo/Krevo.h"
 
@@ -18,41 +19,6 @@ namespace {
 constexpr int32_t kWidth = 1000;
 constexpr int32_t kHeight = 600;
 constexpr int32_t kWavePoints = 10'000'000;
-
-class Picture {
-public:
-    Picture()
-    {
-        dc_ = gdi::CreateCompatibleDC(0);
-        bitmap_ = gdi::CreateBitmap32(kWidth, kHeight);
-        previous_ = gdi::SelectObject(dc_, bitmap_);
-    }
-    ~Picture()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteDC(dc_);
-        gdi::DeleteObject(bitmap_);
-    }
-    int32_t Handle() const { return static_cast<int32_t>(dc_); }
-
-private:
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-    gdi::HGDIOBJ previous_;
-};
-
-// The fastest of `repeats` runs, in seconds.
-template <class Work> double FastestSeconds(int repeats, Work work)
-{
-    double best = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-        best = std::min(best, spent.count());
-    }
-    return best;
-}
 
 // The floor: every value of the arrays read once, the bits folded so nothing is skipped.
 uint64_t ReadOnce(const std::vector<double>& values)
@@ -102,14 +68,14 @@ void UseThinCopyPen()
 void WaveformInterval(benchmark::State& state)
 {
     const std::vector<double>& y = WaveY();
-    Picture picture;
+    bench::Picture picture(kWidth, kHeight);
     UseThinCopyPen();
     const double pair[2] = { 0.0, 1.0 };
     const double xConv = double(kWidth) / kWavePoints;
-    const double floor = FastestSeconds(5, [&] { benchmark::DoNotOptimize(ReadOnce(y)); });
+    const double floor = bench::FastestSeconds(5, [&] { benchmark::DoNotOptimize(ReadOnce(y)); });
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, [&] {
+        best = std::min(best, bench::FastestSeconds(1, [&] {
             DrawGraph2(
                 picture.Handle(), 0, pair, xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
         }));
@@ -123,16 +89,16 @@ void WaveformArrays(benchmark::State& state)
 {
     const std::vector<double>& x = WaveX();
     const std::vector<double>& y = WaveY();
-    Picture picture;
+    bench::Picture picture(kWidth, kHeight);
     UseThinCopyPen();
     const double xConv = double(kWidth) / (kWavePoints * 1e-3);
-    const double floor = FastestSeconds(5, [&] {
+    const double floor = bench::FastestSeconds(5, [&] {
         benchmark::DoNotOptimize(ReadOnce(x));
         benchmark::DoNotOptimize(ReadOnce(y));
     });
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, [&] {
+        best = std::min(best, bench::FastestSeconds(1, [&] {
             DrawGraph2(
                 picture.Handle(), 0, x.data(), xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 0);
         }));
@@ -146,11 +112,11 @@ void WaveformArrays(benchmark::State& state)
 void WaveformZoomed(benchmark::State& state)
 {
     const std::vector<double>& y = WaveY();
-    Picture picture;
+    bench::Picture picture(kWidth, kHeight);
     UseThinCopyPen();
     const double pair[2] = { 0.0, 1.0 };
     const double fullConv = double(kWidth) / kWavePoints;
-    const double full = FastestSeconds(3, [&] {
+    const double full = bench::FastestSeconds(3, [&] {
         DrawGraph2(
             picture.Handle(), 0, pair, fullConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
     });
@@ -158,7 +124,7 @@ void WaveformZoomed(benchmark::State& state)
     const double zoomOffset = -zoomConv * (kWavePoints * 0.45);
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, [&] {
+        best = std::min(best, bench::FastestSeconds(1, [&] {
             DrawGraph2(picture.Handle(), 0, pair, zoomConv, zoomOffset, y.data(), -300.0, 300.0,
                 kWavePoints, 1);
         }));
@@ -183,10 +149,10 @@ void RandomLines(benchmark::State& state)
             pixels += static_cast<int64_t>(
                 std::max(std::abs(x[k] - x[k - 1]), std::abs(y[k] - y[k - 1])));
     }
-    Picture picture;
+    bench::Picture picture(kWidth, kHeight);
     UseThinCopyPen();
     std::vector<uint32_t> row(static_cast<size_t>(kWidth) * kHeight);
-    const double floor = FastestSeconds(3, [&] {
+    const double floor = bench::FastestSeconds(3, [&] {
         for (int64_t done = 0; done < pixels; done += static_cast<int64_t>(row.size())) {
             std::fill(row.begin(), row.end(), static_cast<uint32_t>(done));
             benchmark::DoNotOptimize(row.data());
@@ -194,7 +160,7 @@ void RandomLines(benchmark::State& state)
     });
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, [&] {
+        best = std::min(best, bench::FastestSeconds(1, [&] {
             DrawGraph2(picture.Handle(), 0, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0, points, 0);
         }));
     }
@@ -214,16 +180,16 @@ void Circles(benchmark::State& state)
         x[k] = std::uniform_real_distribution<double>(0, kWidth)(random);
         y[k] = std::uniform_real_distribution<double>(0, kHeight)(random);
     }
-    Picture picture;
+    bench::Picture picture(kWidth, kHeight);
     UseThinCopyPen();
     SetCirclePixelRadius(3);
-    const double floor = FastestSeconds(5, [&] {
+    const double floor = bench::FastestSeconds(5, [&] {
         benchmark::DoNotOptimize(ReadOnce(x));
         benchmark::DoNotOptimize(ReadOnce(y));
     });
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, [&] {
+        best = std::min(best, bench::FastestSeconds(1, [&] {
             DrawGraph2(picture.Handle(), 5, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0, points, 0);
         }));
     }

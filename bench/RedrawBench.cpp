@@ -1,5 +1,7 @@
 // The full redraw of a retained graph of many long series, against reading all their arrays once
 // in the same run.
+#include "BenchSupport.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <bit>
@@ -16,26 +18,6 @@ namespace {
 // A control of this size has a plot area of 1000 x 600 pixels with the default margins.
 constexpr int32_t kControlWidth = 1116;
 constexpr int32_t kControlHeight = 716;
-
-// The thread's processor time (user and system, page faults included), not wall time: on a
-// shared, loaded machine wall time mostly measures the other processes.
-double ThreadSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-template <class Work> double FastestSeconds(int repeats, Work work)
-{
-    double best = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < repeats; ++i) {
-        const double start = ThreadSeconds();
-        work();
-        best = std::min(best, ThreadSeconds() - start);
-    }
-    return best;
-}
 
 // One panel of `series` waveforms of `points` each over X 0..1, gdtLine, one-pixel solid pen in
 // copy-pen mode; interval series or explicit increasing X arrays.
@@ -101,19 +83,26 @@ void RedrawRetained(benchmark::State& state)
     const auto source = Source(series, points, state.range(2) != 0);
     g.DrawFromSources(source, true);
 
-    const double floor = FastestSeconds(5, [&] {
-        const uint64_t bits = ReadAllArrays(*source);
-        benchmark::DoNotOptimize(bits);
-    });
+    const auto threadTime = bench::ThreadSeconds;
+    const double floor = bench::FastestSeconds(
+        5,
+        [&] {
+            const uint64_t bits = ReadAllArrays(*source);
+            benchmark::DoNotOptimize(bits);
+        },
+        threadTime);
     // The fixed cost of a redraw: erasing, the frame and presenting, with one two-point series.
     vantrel::HeadlessHost emptyHost(kControlWidth, kControlHeight);
     emptyHost.InitNew();
     emptyHost.Graph().DrawFromSources(Source(1, 2, false), true);
-    const double empty = FastestSeconds(5, [&] { emptyHost.Graph().Redraw(); });
+    const double empty = bench::FastestSeconds(
+        5, [&] { emptyHost.Graph().Redraw(); }, threadTime);
 
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state)
-        best = std::min(best, FastestSeconds(1, [&] { g.Redraw(); }));
+        best = std::min(best,
+            bench::FastestSeconds(
+                1, [&] { g.Redraw(); }, threadTime));
     const double total = static_cast<double>(series) * points;
     state.counters["redraw_ms"] = best * 1e3;
     state.counters["read_arrays_ms"] = floor * 1e3;

@@ -1,6 +1,7 @@
 // The control's overhead on a data series: DrawY and DrawXY end to end on the off-screen host,
 // against DrawGraph2 alone drawing the same series with the same transforms on a picture of the
 // plot area's size, measured in the same run.
+#include "BenchSupport.h"
 #include "gdi/Gdi.h"
 #include "krevo/Krevo.h"
 
@@ -20,18 +21,6 @@ constexpr int32_t kPoints = 10'000'000;
 // A control of this size has a plot area of 1000 x 600 pixels with the default margins.
 constexpr int32_t kControlWidth = 1116;
 constexpr int32_t kControlHeight = 716;
-
-template <class Work> double FastestSeconds(int repeats, Work work)
-{
-    double best = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-        best = std::min(best, spent.count());
-    }
-    return best;
-}
 
 const vantrel::DoubleArray& WaveY()
 {
@@ -56,29 +45,6 @@ const vantrel::DoubleArray& WaveX()
     }();
     return values;
 }
-
-// A bitmap DC of the plot area's size, for the library alone.
-class Picture {
-public:
-    Picture(int32_t width, int32_t height)
-        : dc_(gdi::CreateCompatibleDC(0))
-        , bitmap_(gdi::CreateBitmap32(width, height))
-        , previous_(gdi::SelectObject(dc_, bitmap_))
-    {
-    }
-    ~Picture()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteDC(dc_);
-        gdi::DeleteObject(bitmap_);
-    }
-    int32_t Handle() const { return static_cast<int32_t>(dc_); }
-
-private:
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-    gdi::HGDIOBJ previous_;
-};
 
 enum class Series { Interval, Arrays };
 enum class Keep { Off, On };
@@ -112,11 +78,11 @@ void ControlOverhead(benchmark::State& state, Series series, Keep keep, Present 
     drawWithControl();
     forgetRetained();
 
-    const Picture picture(g.GraphPixelWidth(), g.GraphPixelHeight());
+    const bench::Picture picture(g.GraphPixelWidth(), g.GraphPixelHeight());
     const vantrel::Ref<vantrel::AxisDesign> xDesign = g.CurrentData()->XAxis()->Design();
     const vantrel::Ref<vantrel::AxisDesign> yDesign = g.CurrentData()->YAxis()->Design();
     const double pair[2] = { 0.0, 1e-7 };
-    const double library = FastestSeconds(5, [&] {
+    const double library = bench::FastestSeconds(5, [&] {
         SetDrawMode(13);
         SetPenProperties(0, 0, 0xFF0000);
         const bool interval = series == Series::Interval;
@@ -129,7 +95,7 @@ void ControlOverhead(benchmark::State& state, Series series, Keep keep, Present 
     // one such copy of each array the series holds, made here the same way.
     double copy = 0.0;
     if (keep == Keep::On)
-        copy = FastestSeconds(3, [&] {
+        copy = bench::FastestSeconds(3, [&] {
             std::vector<double> yCopy = y.Values();
             benchmark::DoNotOptimize(yCopy.data());
             if (series == Series::Arrays) {
@@ -140,7 +106,7 @@ void ControlOverhead(benchmark::State& state, Series series, Keep keep, Present 
 
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
-        best = std::min(best, FastestSeconds(1, drawWithControl));
+        best = std::min(best, bench::FastestSeconds(1, drawWithControl));
         state.PauseTiming();
         forgetRetained();
         state.ResumeTiming();
