@@ -225,6 +225,23 @@ COLORREF TranslateColor(uint32_t oleColor);
 // OBJ_DC and OBJ_MEMDC both count device contexts; 0 counts every kind.
 int32_t LiveObjectCount(int32_t kind);
 
+// Change records, for hosts that present a bitmap incrementally (like the platform's
+// SetBoundsRect and GetBoundsRect, but per bitmap and as a few rectangles instead of one, so
+// that four thin lines across a picture stay four thin rectangles). While a bitmap tracks its
+// changes, every drawing call on a DC that holds it records a rectangle, clipped to the
+// bitmap, that covers every pixel the call may have changed; GetSurface records its whole clip
+// area, since its caller may write anywhere in it. TrackChanges starts or stops tracking and
+// clears the record either way.
+BOOL TrackChanges(HBITMAP bitmap, BOOL on);
+// The record holds at most this many rectangles; beyond, they merge into their bounding box.
+constexpr int32_t maxChangeRects = 16;
+// Moves the record into `rects` (room for maxChangeRects) and clears it; returns the count, 0
+// when nothing changed or the bitmap does not track. Rectangles may overlap.
+int32_t TakeChanges(HBITMAP bitmap, RECT* rects);
+// A bitmap's own pixels for the host that owns it, without recording a change: rows top-down,
+// size->cx pixels apart. FALSE for an unknown bitmap.
+BOOL GetBitmapPixels(HBITMAP bitmap, uint32_t** pixels, SIZE* size);
+
 // Direct access for bulk rasterisation (the plotting library). Pixels are COLORREF values
 // (0x00BBGGRR), rows top-down, `stride` pixels apart. `clip` is the bitmap's extent intersected
 // with the DC's clip rectangle. The pen fields describe the selected pen.

@@ -45,6 +45,7 @@ struct Canvas {
 // A DC resolved for drawing: its state, its canvas and its selected pen and brush.
 struct DrawTarget {
     DcObject* dc = nullptr;
+    BitmapObject* bitmap = nullptr;
     Canvas canvas;
     const PenObject* pen = nullptr;
     const BrushObject* brush = nullptr;
@@ -52,5 +53,11 @@ struct DrawTarget {
 
 // False when hdc is not a live DC.
 bool ResolveTarget(HDC hdc, DrawTarget* target);
+
+// Notes that a drawing call may have changed pixels of [left, right) x [top, bottom), clipped
+// to the canvas, when the target's bitmap tracks its changes. Callers pass a rectangle that
+// holds every pixel they may paint; a larger one costs only presentation time.
+void RecordChange(
+    const DrawTarget& target, int64_t left, int64_t top, int64_t right, int64_t bottom);
 
 } // namespace gdi

@@ -25,6 +25,7 @@ bool ResolveTarget(HDC hdc, DrawTarget* target)
         return false;
     BitmapObject* bitmap = Handles().FindAs<BitmapObject>(dc->bitmap);
     target->dc = dc;
+    target->bitmap = bitmap;
     target->pen = Handles().FindAs<PenObject>(dc->pen);
     target->brush = Handles().FindAs<BrushObject>(dc->brush);
     Canvas canvas;

@@ -141,6 +141,7 @@ BOOL Ellipse(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom)
     const BoxRect box = NormalizedBox(left, top, right, bottom);
     if (box.right == box.left || box.bottom == box.top || !target.pen || target.canvas.Empty())
         return TRUE;
+    RecordShapeChange(target, box);
     if (box.right - box.left <= 2 || box.bottom - box.top <= 2)
         DrawRectangleBox(target, box);
     else

@@ -27,6 +27,9 @@ struct BitmapObject {
     int32_t height = 0;
     std::vector<uint32_t> pixels; // rows top-down, `width` pixels apart
     HDC selectedInto = 0;
+    // Areas drawing calls may have changed since the owner last took them (TrackChanges).
+    bool trackChanges = false;
+    std::vector<RECT> changes;
 };
 
 struct FontObject { };

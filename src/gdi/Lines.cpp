@@ -14,6 +14,13 @@ BOOL LineTo(HDC hdc, int32_t x, int32_t y)
     const POINT from = target.dc->position;
     if (target.pen) {
         const StrokeStyle style = StrokeStyleFor(*target.dc, *target.pen);
+        if (style.visible) {
+            // A round cap reaches half the width past an end point; one more for rounding.
+            const int64_t reach = style.width / 2 + 1;
+            RecordChange(target, std::min(from.x, x) - reach, std::min(from.y, y) - reach,
+                int64_t { std::max(from.x, x) } + reach + 1,
+                int64_t { std::max(from.y, y) } + reach + 1);
+        }
         if (style.visible && style.width == 1)
             DrawThinLine(target.canvas, from.x, from.y, x, y, style, 0);
         else if (style.visible)

@@ -15,6 +15,7 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color)
     if (!ResolveTarget(hdc, &target) || !target.canvas.Contains(x, y))
         return CLR_INVALID;
     const COLORREF rgb = color & 0x00FFFFFFu;
+    RecordChange(target, x, y, int64_t { x } + 1, int64_t { y } + 1);
     uint32_t& pixel = target.canvas.Row(y)[x];
     pixel = MixForRop2(target.dc->rop2, rgb).Apply(pixel);
     return rgb;
@@ -36,9 +37,11 @@ BOOL FillRect(HDC hdc, const RECT* rect, HBRUSH brush)
     const BrushObject* fill = Handles().FindAs<BrushObject>(brush);
     if (!ResolveTarget(hdc, &target) || !rect || !fill)
         return FALSE;
-    if (!fill->hollow)
+    if (!fill->hollow) {
+        RecordChange(target, rect->left, rect->top, rect->right, rect->bottom);
         target.canvas.PaintRect(
             rect->left, rect->top, rect->right, rect->bottom, MixForRop2(R2_COPYPEN, fill->color));
+    }
     return TRUE;
 }
 
@@ -65,6 +68,7 @@ BOOL BitBlt(HDC hdcDest, int32_t x, int32_t y, int32_t cx, int32_t cy, HDC hdcSr
         { int64_t { y } + cy, dest.canvas.clip.bottom, shiftY + sourceBitmap->height });
     if (left >= right || top >= bottom)
         return TRUE;
+    RecordChange(dest, left, top, right, bottom);
     const size_t bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
     const bool upward = source.canvas.pixels == dest.canvas.pixels && shiftY > 0;
     for (int64_t i = 0; i < bottom - top; ++i) {
@@ -91,6 +95,7 @@ BOOL GetSurface(HDC hdc, Surface* surface)
         result.stride = bitmap->width;
     }
     result.clip = target.canvas.clip;
+    RecordChange(target, result.clip.left, result.clip.top, result.clip.right, result.clip.bottom);
     result.rop2 = target.dc->rop2;
     if (target.pen) {
         result.penStyle = target.pen->style;

@@ -49,6 +49,14 @@ std::vector<Segment> RectanglePath(const BoxRect& box, bool thin)
         Segment { r, b, r, t } };
 }
 
+void RecordShapeChange(const DrawTarget& target, const BoxRect& box)
+{
+    // A wide pen's outline is centred on the box's edge.
+    const int64_t reach = target.pen ? target.pen->DeviceWidth() / 2 + 1 : 1;
+    RecordChange(target, int64_t { box.left } - reach, int64_t { box.top } - reach,
+        int64_t { box.right } + reach, int64_t { box.bottom } + reach);
+}
+
 void DrawRectangleBox(const DrawTarget& target, BoxRect box)
 {
     const Canvas& canvas = target.canvas;
@@ -98,8 +106,10 @@ BOOL Rectangle(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom
     if (!ResolveTarget(hdc, &target))
         return FALSE;
     const BoxRect box = NormalizedBox(left, top, right, bottom);
-    if (box.right > box.left && box.bottom > box.top)
+    if (box.right > box.left && box.bottom > box.top) {
+        RecordShapeChange(target, box);
         DrawRectangleBox(target, box);
+    }
     return TRUE;
 }
 

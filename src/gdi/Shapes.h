@@ -27,6 +27,8 @@ bool ShrinkInsideFrame(const PenObject& pen, BoxRect& box);
 std::optional<Rop2Mix> BrushMix(const DrawTarget& target);
 
 // Draws a non-empty normalised box as Rectangle does.
+// Records the box, widened by the pen's reach, as changed.
+void RecordShapeChange(const DrawTarget& target, const BoxRect& box);
 void DrawRectangleBox(const DrawTarget& target, BoxRect box);
 
 } // namespace gdi

@@ -32,6 +32,7 @@ PictureCanvas::PictureCanvas()
         throw Error(errOutOfMemory, "Out of memory");
     }
     gdi::SelectObject(dc_, bitmap_);
+    gdi::TrackChanges(bitmap_, gdi::TRUE);
     gdi::SetBkMode(dc_, gdi::TRANSPARENT);
     // A picture's fill style is transparent: shapes drawn without a brush of their own leave
     // their interior as it was.
@@ -56,6 +57,7 @@ void PictureCanvas::Adopt(gdi::HBITMAP bitmap, int32_t width, int32_t height)
     gdi::SelectObject(dc_, bitmap);
     gdi::DeleteObject(bitmap_);
     bitmap_ = bitmap;
+    gdi::TrackChanges(bitmap_, gdi::TRUE);
     width_ = width;
     height_ = height;
     Clip();
@@ -69,13 +71,48 @@ void PictureCanvas::Clip()
 
 gdi::Surface PictureCanvas::Surface() const
 {
+    // The bitmap's own pixels: the canvas's writes are the picture's to account for, so they
+    // must not land in the GDI's change record.
     gdi::Surface surface;
-    if (!gdi::GetSurface(dc_, &surface) || surface.pixels == nullptr)
+    gdi::SIZE size;
+    if (!gdi::GetBitmapPixels(bitmap_, &surface.pixels, &size) || surface.pixels == nullptr)
         return gdi::Surface {};
     // The drawable area is never larger than the bitmap.
-    surface.width = std::min(surface.width, width_);
-    surface.height = std::min(surface.height, height_);
+    surface.stride = size.cx;
+    surface.width = std::min(size.cx, width_);
+    surface.height = std::min(size.cy, height_);
     return surface;
+}
+
+std::vector<PixelRect> PictureCanvas::TakeChanges() const
+{
+    gdi::RECT rects[gdi::maxChangeRects];
+    const int32_t count = gdi::TakeChanges(bitmap_, rects);
+    std::vector<PixelRect> changes;
+    changes.reserve(static_cast<std::size_t>(count));
+    for (int32_t i = 0; i < count; ++i)
+        changes.push_back(
+            PixelRect { rects[i].left, rects[i].top, rects[i].right, rects[i].bottom });
+    return changes;
+}
+
+void PictureCanvas::CopyRectFrom(const PictureCanvas& source, const PixelRect& rect)
+{
+    const gdi::Surface to = Surface();
+    const gdi::Surface from = source.Surface();
+    const int32_t left = std::max(rect.left, 0);
+    const int32_t top = std::max(rect.top, 0);
+    const int32_t right = std::min({ rect.right, to.width, from.width });
+    const int32_t bottom = std::min({ rect.bottom, to.height, from.height });
+    for (int32_t y = top; y < bottom; ++y)
+        std::copy(from.pixels + Offset(from, left, y), from.pixels + Offset(from, right, y),
+            to.pixels + Offset(to, left, y));
+}
+
+PixelView PictureCanvas::View() const
+{
+    const gdi::Surface s = Surface();
+    return PixelView { s.pixels, s.width, s.height, s.stride };
 }
 
 void PictureCanvas::Fill(gdi::COLORREF color)

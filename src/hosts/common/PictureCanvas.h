@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <gdi/Gdi.h>
+#include <vector>
 
 namespace vantrel::hostkit {
 
@@ -34,6 +35,13 @@ public:
     // Copies the overlap of `source`, placed at the origin.
     void Paste(const PixelImage& source);
     void CopyFrom(const PictureCanvas& source);
+    // Copies one rectangle of `source` (clipped to both canvases) to the same place here.
+    void CopyRectFrom(const PictureCanvas& source, const PixelRect& rect);
+    // The areas GDI calls on the DC may have changed since the last call; the canvas's own
+    // writes (Fill, Paste, CopyFrom) are not among them.
+    std::vector<PixelRect> TakeChanges() const;
+    // The pixels in place, valid until the next Adopt.
+    PixelView View() const;
     PixelImage Copy() const;
     // CLR_INVALID outside the width x height area.
     gdi::COLORREF Pixel(int32_t x, int32_t y) const;

@@ -1,10 +1,31 @@
-// A 32-bit image held by value: pixels 0x00BBGGRR, rows top-down, no padding between rows.
+// 32-bit pixels: images held by value, views that borrow them, rectangles. Pixels 0x00BBGGRR,
+// rows top-down.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 namespace vantrel::hostkit {
+
+// A rectangle of pixels, half-open: right and bottom are outside.
+struct PixelRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool Empty() const { return right <= left || bottom <= top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Pixels borrowed from their owner, 0x00BBGGRR (the top byte is not meaningful), rows
+// top-down, `stride` pixels apart.
+struct PixelView {
+    const uint32_t* pixels = nullptr;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t stride = 0;
+};
 
 struct PixelImage {
     int32_t width = 0;

@@ -60,6 +60,22 @@ void DrawRing(PixelImage& image, int32_t inset, uint32_t topLeft, uint32_t botto
         image.At(right, y) = bottomRight;
 }
 
+// Keeps a list of rectangles short: past maxChangeRects it becomes their bounding box.
+void AddRect(std::vector<PixelRect>& rects, const PixelRect& rect)
+{
+    if (rect.Empty())
+        return;
+    if (static_cast<int32_t>(rects.size()) < gdi::maxChangeRects) {
+        rects.push_back(rect);
+        return;
+    }
+    PixelRect all = rect;
+    for (const PixelRect& held : rects)
+        all = PixelRect { std::min(all.left, held.left), std::min(all.top, held.top),
+            std::max(all.right, held.right), std::max(all.bottom, held.bottom) };
+    rects.assign(1, all);
+}
+
 } // namespace
 
 SoftPicture::SoftPicture(int32_t twipsPerPixelX, int32_t twipsPerPixelY)
@@ -78,10 +94,61 @@ void SoftPicture::Cls()
 {
     if (autoRedraw_)
         image_.Fill(backRgb_);
-    screen_.CopyFrom(image_);
+    ShowWholeImage();
+    NotifyScreenChanged();
 }
 
-void SoftPicture::Refresh() { screen_.CopyFrom(image_); }
+void SoftPicture::Refresh()
+{
+    CollectScreenDrawing();
+    std::vector<PixelRect> stale = image_.TakeChanges();
+    stale.insert(stale.end(), divergent_.begin(), divergent_.end());
+    divergent_.clear();
+    for (const PixelRect& rect : stale) {
+        screen_.CopyRectFrom(image_, rect);
+        if (!wholeDue_)
+            AddRect(unpresented_, rect);
+    }
+    NotifyScreenChanged();
+}
+
+void SoftPicture::ShowWholeImage()
+{
+    screen_.CopyFrom(image_);
+    image_.TakeChanges();
+    screen_.TakeChanges();
+    divergent_.clear();
+    unpresented_.clear();
+    wholeDue_ = true;
+}
+
+void SoftPicture::CollectScreenDrawing()
+{
+    for (const PixelRect& rect : screen_.TakeChanges()) {
+        AddRect(divergent_, rect);
+        if (!wholeDue_)
+            AddRect(unpresented_, rect);
+    }
+}
+
+std::vector<PixelRect> SoftPicture::TakeScreenChanges()
+{
+    CollectScreenDrawing();
+    std::vector<PixelRect> changes;
+    if (wholeDue_)
+        changes.push_back(PixelRect { 0, 0, screen_.Width(), screen_.Height() });
+    else
+        changes.swap(unpresented_);
+    unpresented_.clear();
+    wholeDue_ = false;
+    return changes;
+}
+
+void SoftPicture::NotifyScreenChanged() const
+{
+    if (screenChanged_)
+        screenChanged_();
+}
 
 void SoftPicture::BackColor(OleColor value)
 {
@@ -92,6 +159,8 @@ void SoftPicture::BackColor(OleColor value)
         gdi::SetBkColor(canvas->Dc(), rgb);
         canvas->Fill(rgb);
     }
+    ShowWholeImage();
+    NotifyScreenChanged();
 }
 
 void SoftPicture::ForeColor(OleColor value)
@@ -171,10 +240,11 @@ void SoftPicture::Reshape(PixelBounds outer, int16_t appearance)
         image_.Fill(backRgb_);
         image_.Paste(kept);
         screen_.Adopt(screenBitmap, width, height);
-        screen_.CopyFrom(image_);
+        ShowWholeImage();
     }
     outer_ = outer;
     appearance_ = appearance;
+    NotifyScreenChanged();
 }
 
 float SoftPicture::TextWidth(std::string_view text) const

@@ -6,6 +6,7 @@
 #include "PixelImage.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vantrel/platform/PictureSurface.h>
 
@@ -34,6 +35,9 @@ struct PixelBounds {
 // - BackColor and ForeColor accept valid OLE_COLOR values (RGB, palette, system colours 0 to
 //   30) and raise 380 for others; colours go through gdi::TranslateColor. ForeColor
 //   becomes the text colour of both DCs, BackColor their background colour.
+// - Refresh copies only the areas that may differ between image and screen: what GDI calls
+//   drew on either since the last copy (gdi::TrackChanges). Hosts that present the screen
+//   take the areas it changed with TakeScreenChanges and repaint just those.
 // - A fresh picture: 0 x 0 at 0, 0; AutoRedraw off; BackColor 0x8000000F, ForeColor
 //   0x80000012; Appearance 1; MousePointer 0; Enabled; no tooltip.
 class SoftPicture final : public platform::PictureSurface {
@@ -88,6 +92,15 @@ public:
     // What the screen shows, border included: OuterPixels().width x height.
     PixelImage ScreenCopy() const;
     PixelBounds OuterPixels() const { return outer_; }
+    // The screen's pixels in place (inner area, border excluded), valid until the next change
+    // of the inner size.
+    PixelView ScreenView() const { return screen_.View(); }
+    // The areas of the screen (drawing coordinates) changed since the last call: copied by
+    // Refresh or Cls, drawn on it directly, or all of it after a new size or back colour.
+    std::vector<PixelRect> TakeScreenChanges();
+    // Called after Refresh, Cls, a new back colour and any change of geometry or border: the
+    // moments a presenting host has something to show. Empty disconnects.
+    void SetScreenChanged(std::function<void()> callback) { screenChanged_ = std::move(callback); }
     // 2 for the 3-D appearance, 1 for flat.
     int32_t BorderPixels() const { return appearance_ == 1 ? 2 : 1; }
 
@@ -100,6 +113,11 @@ public:
 private:
     // Sets geometry and border together, resizing both canvases when the inner size changes.
     void Reshape(PixelBounds outer, int16_t appearance);
+    // The whole image shown on the screen and due to the host.
+    void ShowWholeImage();
+    // Moves what GDI calls drew on the screen into the two lists that care about it.
+    void CollectScreenDrawing();
+    void NotifyScreenChanged() const;
 
     const double twipsPerPixelX_;
     const double twipsPerPixelY_;
@@ -115,6 +133,12 @@ private:
     bool enabled_ = true;
     std::string toolTipText_;
     platform::PictureListener* listener_ = nullptr;
+    // Areas where the screen may differ from the image (drawn on the screen alone).
+    std::vector<PixelRect> divergent_;
+    // Areas of the screen changed since the host last took them; everything while wholeDue_.
+    std::vector<PixelRect> unpresented_;
+    bool wholeDue_ = true;
+    std::function<void()> screenChanged_;
 };
 
 } // namespace vantrel::hostkit

@@ -1,0 +1,159 @@
+// Incremental refresh: the screen a Refresh leaves behind equals a full copy of the image, and
+// the changes a presenting host takes cover every pixel that changed on the screen.
+#include <cstdio>
+#include <gdi/Gdi.h>
+#include <gtest/gtest.h>
+#include <hosts/common/SoftPicture.h>
+#include <random>
+#include <vector>
+
+namespace {
+
+using vantrel::hostkit::PixelImage;
+using vantrel::hostkit::PixelRect;
+using vantrel::hostkit::SoftPicture;
+
+constexpr int32_t side = 64;
+
+// One random GDI call on the DC, with coordinates that often leave the picture.
+void DrawSomething(gdi::HDC dc, std::mt19937& random)
+{
+    std::uniform_int_distribution<int32_t> coordinate(-20, side + 20);
+    std::uniform_int_distribution<int32_t> small(0, 9);
+    std::uniform_int_distribution<uint32_t> colour(0, 0xFFFFFF);
+    const gdi::HPEN pen = gdi::CreatePen(small(random) % 7, small(random), colour(random));
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(colour(random));
+    const gdi::HGDIOBJ oldPen = gdi::SelectObject(dc, pen);
+    const gdi::HGDIOBJ oldBrush = gdi::SelectObject(dc, brush);
+    gdi::SetROP2(dc, 1 + small(random) % 16);
+    const int32_t x1 = coordinate(random);
+    const int32_t y1 = coordinate(random);
+    const int32_t x2 = coordinate(random);
+    const int32_t y2 = coordinate(random);
+    switch (small(random) % 7) {
+    case 0:
+        gdi::MoveToEx(dc, x1, y1, nullptr);
+        gdi::LineTo(dc, x2, y2);
+        break;
+    case 1:
+        gdi::Rectangle(dc, x1, y1, x2, y2);
+        break;
+    case 2:
+        gdi::Ellipse(dc, x1, y1, x2, y2);
+        break;
+    case 3: {
+        const gdi::RECT rect { x1, y1, x2, y2 };
+        gdi::FillRect(dc, &rect, brush);
+        break;
+    }
+    case 4:
+        gdi::SetPixel(dc, x1, y1, colour(random));
+        break;
+    case 5:
+        gdi::TextOutA(dc, x1, y1, "Wg|", 3);
+        break;
+    default:
+        gdi::BitBlt(dc, x1, y1, x2 - x1, y2 - y1, dc, y1, x1, gdi::SRCCOPY);
+        break;
+    }
+    gdi::SelectObject(dc, oldPen);
+    gdi::SelectObject(dc, oldBrush);
+    gdi::DeleteObject(pen);
+    gdi::DeleteObject(brush);
+}
+
+PixelImage Screen(const SoftPicture& picture)
+{
+    PixelImage image(side, side);
+    for (int32_t y = 0; y < side; ++y)
+        for (int32_t x = 0; x < side; ++x)
+            image.At(x, y) = picture.ScreenPixel(x, y);
+    return image;
+}
+
+bool Covered(const std::vector<PixelRect>& rects, int32_t x, int32_t y)
+{
+    for (const PixelRect& r : rects)
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
+            return true;
+    return false;
+}
+
+TEST(SoftPictureChangesTest, RefreshOfRecordedChangesEqualsFullCopy)
+{
+    const auto seed = std::random_device {}();
+    std::printf("seed %u\n", seed);
+    std::mt19937 random(seed);
+    SoftPicture picture;
+    picture.Move(0, 0, (side + 4) * 15.0f, (side + 4) * 15.0f);
+    int notifications = 0;
+    picture.SetScreenChanged([&] { ++notifications; });
+    PixelImage presented = Screen(picture);
+    picture.TakeScreenChanges();
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round);
+        // Draw on the image and on the screen alone, in random order, then refresh.
+        for (int call = 0; call < 1 + round % 5; ++call) {
+            picture.AutoRedraw(random() % 3 != 0);
+            DrawSomething(picture.hDC(), random);
+        }
+        if (round % 3 == 0) {
+            // The host presents screen drawing made without a refresh too.
+            picture.AutoRedraw(false);
+            DrawSomething(picture.hDC(), random);
+        } else {
+            const int before = notifications;
+            picture.Refresh();
+            ASSERT_EQ(notifications, before + 1);
+            for (int32_t y = 0; y < side; ++y)
+                for (int32_t x = 0; x < side; ++x) {
+                    ASSERT_EQ(picture.ScreenPixel(x, y), picture.ImagePixel(x, y))
+                        << "at " << x << ", " << y;
+                }
+        }
+        const PixelImage screen = Screen(picture);
+        const std::vector<PixelRect> changes = picture.TakeScreenChanges();
+        for (int32_t y = 0; y < side; ++y)
+            for (int32_t x = 0; x < side; ++x)
+                if (screen.At(x, y) != presented.At(x, y)) {
+                    ASSERT_TRUE(Covered(changes, x, y)) << "missed " << x << ", " << y;
+                }
+        presented = screen;
+    }
+}
+
+TEST(SoftPictureChangesTest, ThinLinesStayThinRectangles)
+{
+    // The zoom selection's four lines across a large picture: presenting them must not mean
+    // presenting the picture.
+    SoftPicture picture;
+    picture.Move(0, 0, 1924 * 15.0f, 1084 * 15.0f);
+    picture.TakeScreenChanges();
+    picture.AutoRedraw(true);
+    gdi::SetROP2(picture.hDC(), gdi::R2_NOT);
+    const int32_t lines[4][4] = { { 100, 0, 100, 1080 }, { 700, 0, 700, 1080 }, { 0, 50, 1920, 50 },
+        { 0, 900, 1920, 900 } };
+    for (const auto& line : lines) {
+        gdi::MoveToEx(picture.hDC(), line[0], line[1], nullptr);
+        gdi::LineTo(picture.hDC(), line[2], line[3]);
+    }
+    picture.Refresh();
+    int64_t area = 0;
+    for (const PixelRect& rect : picture.TakeScreenChanges())
+        area += int64_t { rect.right - rect.left } * (rect.bottom - rect.top);
+    EXPECT_LE(area, 4 * 3 * 1920);
+    EXPECT_TRUE(picture.TakeScreenChanges().empty());
+}
+
+TEST(SoftPictureChangesTest, NewSizeAndBackColourAreWholeChanges)
+{
+    SoftPicture picture;
+    picture.Move(0, 0, 24 * 15.0f, 14 * 15.0f);
+    EXPECT_EQ(picture.TakeScreenChanges(), (std::vector<PixelRect> { { 0, 0, 20, 10 } }));
+    picture.BackColor(0x00FF00);
+    EXPECT_EQ(picture.TakeScreenChanges(), (std::vector<PixelRect> { { 0, 0, 20, 10 } }));
+    picture.Refresh();
+    EXPECT_TRUE(picture.TakeScreenChanges().empty());
+}
+
+} // namespace
