@@ -1,0 +1,106 @@
+// The widget's properties: every persisted one through Q_PROPERTY and through the JSON bag.
+#include "QtTestSupport.h"
+
+#include <QMetaProperty>
+#include <gtest/gtest.h>
+#include <vantrel/JsonPropertyBag.h>
+#include <vantrel/qt/GraphWidget.h>
+
+namespace {
+
+using vantrel::qt::GraphWidget;
+
+// A value unlike the default for each property type the widget declares.
+QVariant Changed(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return !value.toBool();
+    case QMetaType::Int:
+        return value.toInt() == 1 ? 0 : 1;
+    case QMetaType::UInt:
+        return value.toUInt() == 0x00123456u ? 0x00654321u : 0x00123456u;
+    case QMetaType::Float:
+        return value.toFloat() + 150.0f;
+    case QMetaType::Double:
+        return value.toDouble() == 2.0 ? 3.0 : 2.0;
+    case QMetaType::QString:
+        return value.toString() + QStringLiteral("µs");
+    default:
+        return {};
+    }
+}
+
+// The 47 properties the widget declares itself, and QWidget's `enabled`, the control's Enabled.
+std::vector<QMetaProperty> PersistedProperties(const QObject& object)
+{
+    const QMetaObject* meta = object.metaObject();
+    std::vector<QMetaProperty> result;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+        result.push_back(meta->property(i));
+    result.push_back(meta->property(meta->indexOfProperty("enabled")));
+    return result;
+}
+
+TEST(GraphWidgetPropertiesTest, FortyEightPropertiesRoundTripThroughQtAndTheBag)
+{
+    GraphWidget widget;
+    const std::vector<QMetaProperty> properties = PersistedProperties(widget);
+    ASSERT_EQ(properties.size(), 48u);
+    for (const QMetaProperty& property : properties) {
+        const QVariant changed = Changed(property.read(&widget));
+        ASSERT_TRUE(changed.isValid()) << property.name();
+        ASSERT_TRUE(property.write(&widget, changed)) << property.name();
+        EXPECT_EQ(property.read(&widget), changed) << property.name();
+    }
+    // What Qt set, the control holds and writes: the JSON bag gives every entry back.
+    const QString path = QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/qt-properties.json");
+    widget.saveProperties(path);
+    GraphWidget loaded;
+    loaded.loadProperties(path);
+    for (const QMetaProperty& property : properties)
+        EXPECT_EQ(property.read(&loaded), property.read(&widget)) << property.name();
+    vantrel::MemoryPropertyBag fromWidget;
+    vantrel::MemoryPropertyBag fromLoaded;
+    widget.graph().WriteProperties(fromWidget);
+    loaded.graph().WriteProperties(fromLoaded);
+    ASSERT_EQ(fromLoaded.Count(), 48);
+    for (const auto& entry : fromWidget.Entries())
+        EXPECT_TRUE(vantrel::MemoryPropertyBag::SameValue(fromLoaded.Get(entry.Key), entry.Value))
+            << entry.Key;
+}
+
+TEST(GraphWidgetPropertiesTest, RefusedValuesRaiseTheControlsErrors)
+{
+    GraphWidget widget;
+    const struct {
+        const char* label;
+        void (GraphWidget::*setter)(int);
+        int value;
+        int32_t number;
+    } rows[] = {
+        { "appearance 2", &GraphWidget::setFrameAppearance, 2, 380 },
+        { "pointer 16", &GraphWidget::setInsideMousePointer, 16, 380 },
+        { "draw width beyond 16 bits", &GraphWidget::setDrawWidth, 40000, 6 },
+    };
+    for (const auto& row : rows) {
+        try {
+            (widget.*row.setter)(row.value);
+            ADD_FAILURE() << row.label << ": no error";
+        } catch (const vantrel::Error& error) {
+            EXPECT_EQ(error.Number(), row.number) << row.label;
+        }
+    }
+    EXPECT_EQ(widget.frameAppearance(), 1);
+    EXPECT_EQ(widget.drawWidth(), 0);
+}
+
+TEST(GraphWidgetPropertiesTest, LoadingAMissingFileChangesNothing)
+{
+    GraphWidget widget;
+    widget.setXAxisName("Time");
+    EXPECT_THROW(widget.loadProperties(QStringLiteral("/nonexistent/graph.json")), vantrel::Error);
+    EXPECT_EQ(widget.xAxisName(), QStringLiteral("Time"));
+}
+
+} // namespace
