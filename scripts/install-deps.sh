@@ -17,6 +17,9 @@ packages=(
   fonts-dejavu-core
   libpng-dev
   nlohmann-json3-dev
+  qt6-base-dev
+  xvfb
+  xauth
 )
 
 missing=()

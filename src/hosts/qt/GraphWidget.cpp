@@ -23,7 +23,8 @@ QColor SysColor(int32_t index) { return FromColorRef(gdi::GetSysColor(index)); }
 
 // One ring of a picture's border, as the off-screen host draws it: top and left in one colour,
 // then bottom and right over the full length in the other.
-void PaintRing(QPainter& painter, const QRect& ring, const QColor& topLeft, const QColor& bottomRight)
+void PaintRing(
+    QPainter& painter, const QRect& ring, const QColor& topLeft, const QColor& bottomRight)
 {
     if (ring.width() <= 0 || ring.height() <= 0)
         return;
@@ -129,6 +130,9 @@ GraphWidget::GraphWidget(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     resize(sizeHint());
+    parts_->zoomCheck.setSingleShot(true);
+    parts_->zoomCheck.setInterval(0);
+    connect(&parts_->zoomCheck, &QTimer::timeout, this, [this] { checkZoom(); });
     parts_->events = std::make_unique<Events>(*this);
     parts_->graph.SetEventSink(parts_->events.get());
     parts_->graph.InitProperties();
@@ -186,20 +190,19 @@ void GraphWidget::present()
         }
         const QPoint origin = InnerRect(shown.picture).topLeft();
         for (const hostkit::PixelRect& r : changes)
-            update(QRect(origin.x() + r.left, origin.y() + r.top, r.right - r.left,
-                r.bottom - r.top));
+            update(
+                QRect(origin.x() + r.left, origin.y() + r.top, r.right - r.left, r.bottom - r.top));
     }
-    if (!parts_->zoomCheckQueued) {
-        parts_->zoomCheckQueued = true;
-        QTimer::singleShot(0, this, [this] { checkZoom(); });
-    }
+    // A zoom the host made outside the widget's own handlers, which check after their work, is
+    // seen once control returns to the event loop.
+    if (!parts_->handlingInput && !parts_->zoomCheck.isActive())
+        parts_->zoomCheck.start();
 }
 
 // Runs before every operation that may zoom, so that changes made meanwhile (a host's
 // SetScale) are seen as the starting point, and after it.
 void GraphWidget::checkZoom()
 {
-    parts_->zoomCheckQueued = false;
     const BoundsRecord now { graph().XMin(), graph().XMax(), graph().YMin(), graph().YMax() };
     const GraphZoomConstants state = graph().ZoomState();
     const BoundsRecord before = parts_->boundsSeen;

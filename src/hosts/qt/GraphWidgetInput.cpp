@@ -34,6 +34,24 @@ Qt::CursorShape CursorFor(int16_t mousePointer)
                                                   : Qt::ArrowCursor;
 }
 
+// Marks the widget's own handling of an input event, so that zooms are checked once after it.
+class InputScope {
+public:
+    explicit InputScope(bool& flag)
+        : flag_(flag)
+        , outer_(flag)
+    {
+        flag_ = true;
+    }
+    ~InputScope() { flag_ = outer_; }
+    InputScope(const InputScope&) = delete;
+    InputScope& operator=(const InputScope&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
+
 } // namespace
 
 // The picture that takes the pointer, and the position in its drawing coordinates.
@@ -55,7 +73,8 @@ void GraphWidget::mousePressEvent(QMouseEvent* event)
     checkZoom();
     if (panEvent(event))
         return;
-    if (parts_->historyKeys && (event->button() == Qt::BackButton || event->button() == Qt::ForwardButton)) {
+    if (parts_->historyKeys
+        && (event->button() == Qt::BackButton || event->button() == Qt::ForwardButton)) {
         event->button() == Qt::BackButton ? zoomBack() : zoomForward();
         return;
     }
@@ -66,6 +85,7 @@ void GraphWidget::mousePressEvent(QMouseEvent* event)
     }
     const Parts::PicturePoint at = parts_->Locate(event->position());
     parts_->captured = at.picture;
+    const InputScope scope(parts_->handlingInput);
     at.picture->InjectMouseDown(button, ShiftMask(event->modifiers()), at.x, at.y);
     checkZoom();
 }
@@ -83,7 +103,9 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event)
         return;
     const Parts::PicturePoint at = parts_->Locate(event->position());
     updateCursor(event->position());
-    at.picture->InjectMouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x, at.y);
+    const InputScope scope(parts_->handlingInput);
+    at.picture->InjectMouseMove(
+        ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x, at.y);
     if (at.picture == &parts_->inside)
         showReadout(event->globalPosition().toPoint());
     else if (!parts_->tipShown.isEmpty()) {
@@ -104,6 +126,7 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const Parts::PicturePoint at = parts_->Locate(event->position());
+    const InputScope scope(parts_->handlingInput);
     at.picture->InjectMouseUp(button, ShiftMask(event->modifiers()), at.x, at.y);
     if (ButtonMask(event->buttons()) == 0) {
         parts_->captured = nullptr;

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <hosts/common/SoftPicture.h>
 #include <vantrel/OrvGraph.h>
 #include <vantrel/platform/ControlContainer.h>
@@ -24,7 +25,10 @@ public:
         : widget_(widget)
     {
     }
-    float ScaleWidth() const override { return static_cast<float>(widget_.width()) * twipsPerPixel; }
+    float ScaleWidth() const override
+    {
+        return static_cast<float>(widget_.width()) * twipsPerPixel;
+    }
     float ScaleHeight() const override
     {
         return static_cast<float>(widget_.height()) * twipsPerPixel;
@@ -75,7 +79,9 @@ struct GraphWidget::Parts {
 
     BoundsRecord boundsSeen;
     GraphZoomConstants stateSeen = grzOff;
-    bool zoomCheckQueued = false;
+    QTimer zoomCheck;
+    // True while the widget's own input handlers run; they check for zooms themselves.
+    bool handlingInput = false;
     ZoomHistory history;
 
     bool wheelZoom = false;
