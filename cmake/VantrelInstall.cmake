@@ -7,6 +7,12 @@ install(EXPORT VantrelCtlsTargets
   NAMESPACE VantrelCtls::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VantrelCtls)
 
+# The Qt widget's target names Qt6::Widgets, which a consumer must find first.
+if(TARGET vantrel_qt)
+  set(VANTREL_WITH_QT TRUE)
+else()
+  set(VANTREL_WITH_QT FALSE)
+endif()
 configure_package_config_file(
   ${PROJECT_SOURCE_DIR}/cmake/VantrelCtlsConfig.cmake.in
   ${PROJECT_BINARY_DIR}/VantrelCtlsConfig.cmake
