@@ -12,17 +12,17 @@ constexpr int32_t errOverflow = 6;
 }
 
 #define VANTREL_QT_PROPERTY(QtType, getter, setter, Name, ControlType)                             \
-    QtType GraphWidget::getter() const { return static_cast<QtType>(parts_->graph.Name()); }      \
+    QtType GraphWidget::getter() const { return static_cast<QtType>(parts_->graph.Name()); }       \
     void GraphWidget::setter(QtType value) { parts_->graph.Name(static_cast<ControlType>(value)); }
 
 #define VANTREL_QT_STRING_PROPERTY(getter, setter, Name)                                           \
-    QString GraphWidget::getter() const { return QString::fromStdString(parts_->graph.Name()); } \
+    QString GraphWidget::getter() const { return QString::fromStdString(parts_->graph.Name()); }   \
     void GraphWidget::setter(const QString& value) { parts_->graph.Name(value.toStdString()); }
 
-VANTREL_QT_PROPERTY(int, frameAppearance, setFrameAppearance, FrameAppearance,
-    GraphAppearanceConstants)
-VANTREL_QT_PROPERTY(int, insideAppearance, setInsideAppearance, InsideAppearance,
-    GraphAppearanceConstants)
+VANTREL_QT_PROPERTY(
+    int, frameAppearance, setFrameAppearance, FrameAppearance, GraphAppearanceConstants)
+VANTREL_QT_PROPERTY(
+    int, insideAppearance, setInsideAppearance, InsideAppearance, GraphAppearanceConstants)
 VANTREL_QT_PROPERTY(int, frameMousePointer, setFrameMousePointer, FrameMousePointer, int32_t)
 VANTREL_QT_PROPERTY(int, insideMousePointer, setInsideMousePointer, InsideMousePointer, int32_t)
 VANTREL_QT_PROPERTY(uint, frameForeColor, setFrameForeColor, FrameForeColor, OleColor)
@@ -46,8 +46,8 @@ VANTREL_QT_STRING_PROPERTY(xAxisUnits, setXAxisUnits, XAxisUnits)
 VANTREL_QT_PROPERTY(bool, xAxisValues, setXAxisValues, XAxisValues, bool)
 VANTREL_QT_PROPERTY(bool, xAxisToolTip, setXAxisToolTip, XAxisToolTip, bool)
 VANTREL_QT_PROPERTY(int, xAxisValuePrecision, setXAxisValuePrecision, XAxisValuePrecision, int32_t)
-VANTREL_QT_PROPERTY(int, xAxisValueFormat, setXAxisValueFormat, XAxisValueFormat,
-    GraphAxisValueFormatConstants)
+VANTREL_QT_PROPERTY(
+    int, xAxisValueFormat, setXAxisValueFormat, XAxisValueFormat, GraphAxisValueFormatConstants)
 VANTREL_QT_PROPERTY(double, xOrigin, setXOrigin, XOrigin, double)
 VANTREL_QT_PROPERTY(uint, xOriginColor, setXOriginColor, XOriginColor, OleColor)
 VANTREL_QT_PROPERTY(int, xOriginStyle, setXOriginStyle, XOriginStyle, GraphGridStyleConstants)
@@ -60,8 +60,8 @@ VANTREL_QT_STRING_PROPERTY(yAxisUnits, setYAxisUnits, YAxisUnits)
 VANTREL_QT_PROPERTY(bool, yAxisValues, setYAxisValues, YAxisValues, bool)
 VANTREL_QT_PROPERTY(bool, yAxisToolTip, setYAxisToolTip, YAxisToolTip, bool)
 VANTREL_QT_PROPERTY(int, yAxisValuePrecision, setYAxisValuePrecision, YAxisValuePrecision, int32_t)
-VANTREL_QT_PROPERTY(int, yAxisValueFormat, setYAxisValueFormat, YAxisValueFormat,
-    GraphAxisValueFormatConstants)
+VANTREL_QT_PROPERTY(
+    int, yAxisValueFormat, setYAxisValueFormat, YAxisValueFormat, GraphAxisValueFormatConstants)
 VANTREL_QT_PROPERTY(double, yOrigin, setYOrigin, YOrigin, double)
 VANTREL_QT_PROPERTY(uint, yOriginColor, setYOriginColor, YOriginColor, OleColor)
 VANTREL_QT_PROPERTY(int, yOriginStyle, setYOriginStyle, YOriginStyle, GraphGridStyleConstants)

@@ -22,8 +22,8 @@ BoundsRecord Shown(const OrvGraph& graph)
 // The ranges as pixel 0 to pixel extent shows them: X from XMin, Y from YMax (rows grow down).
 void ZoomTo(OrvGraph& graph, AxisRange x, AxisRange y)
 {
-    graph.ZoomUser(std::min(x.first, x.last), std::min(y.first, y.last),
-        std::max(x.first, x.last), std::max(y.first, y.last));
+    graph.ZoomUser(std::min(x.first, x.last), std::min(y.first, y.last), std::max(x.first, x.last),
+        std::max(y.first, y.last));
 }
 
 } // namespace

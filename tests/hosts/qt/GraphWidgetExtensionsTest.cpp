@@ -17,12 +17,27 @@ using namespace vantrel::qttest;
 
 const QPoint plotOrigin(82, 82);
 
-BoundsRecord Shown(const vantrel::OrvGraph& g) { return { g.XMin(), g.XMax(), g.YMin(), g.YMax() }; }
+BoundsRecord Shown(const vantrel::OrvGraph& g)
+{
+    return { g.XMin(), g.XMax(), g.YMin(), g.YMax() };
+}
 
-int PixelX(const vantrel::OrvGraph& g, double x) { return g.CurrentData()->XAxis()->Design()->GetPixel(x); }
-int PixelY(const vantrel::OrvGraph& g, double y) { return g.CurrentData()->YAxis()->Design()->GetPixel(y); }
-double ValueX(const vantrel::OrvGraph& g, int px) { return g.CurrentData()->XAxis()->Design()->GetValue(px); }
-double ValueY(const vantrel::OrvGraph& g, int py) { return g.CurrentData()->YAxis()->Design()->GetValue(py); }
+int PixelX(const vantrel::OrvGraph& g, double x)
+{
+    return g.CurrentData()->XAxis()->Design()->GetPixel(x);
+}
+int PixelY(const vantrel::OrvGraph& g, double y)
+{
+    return g.CurrentData()->YAxis()->Design()->GetPixel(y);
+}
+double ValueX(const vantrel::OrvGraph& g, int px)
+{
+    return g.CurrentData()->XAxis()->Design()->GetValue(px);
+}
+double ValueY(const vantrel::OrvGraph& g, int py)
+{
+    return g.CurrentData()->YAxis()->Design()->GetValue(py);
+}
 
 class GraphWidgetExtensionsTest : public ::testing::Test {
 protected:
@@ -45,8 +60,8 @@ protected:
     void Drag(Qt::MouseButton button, QPoint from, QPoint to)
     {
         QTest::mousePress(&widget, button, Qt::NoModifier, plotOrigin + from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(plotOrigin + to), widget.mapToGlobal(QPointF(plotOrigin + to)),
-            Qt::NoButton, button, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(plotOrigin + to),
+            widget.mapToGlobal(QPointF(plotOrigin + to)), Qt::NoButton, button, Qt::NoModifier);
         QApplication::sendEvent(&widget, &move);
         QTest::mouseRelease(&widget, button, Qt::NoModifier, plotOrigin + to);
     }

@@ -100,10 +100,11 @@ TEST_F(GraphWidgetTest, DragGivesTheSameZoomAndEvents)
         [&](int b, int s, double x, double y) { events.append(EventText("down", b, s, x, y)); });
     QObject::connect(&widget, &GraphWidget::insideMouseMoved,
         [&](int b, int s, double x, double y) { events.append(EventText("move", b, s, x, y)); });
-    QObject::connect(&widget, &GraphWidget::insideMouseReleased, [&](int b, int s, double x, double y) {
-        events.append(EventText("up", b, s, x, y));
-        widget.graph().ZoomBox();
-    });
+    QObject::connect(
+        &widget, &GraphWidget::insideMouseReleased, [&](int b, int s, double x, double y) {
+            events.append(EventText("up", b, s, x, y));
+            widget.graph().ZoomBox();
+        });
     QObject::connect(&widget, &GraphWidget::insideClicked, [&] { events.append("click"); });
     QSignalSpy zoomed(&widget, &GraphWidget::zoomed);
 
@@ -115,8 +116,8 @@ TEST_F(GraphWidgetTest, DragGivesTheSameZoomAndEvents)
     host.InsideMouseDown(1, 0, from.x(), from.y());
     for (int step = 1; step <= 4; ++step) {
         const QPoint at = from + (to - from) * step / 4;
-        QMouseEvent move(QEvent::MouseMove, QPointF(origin + at), widget.mapToGlobal(QPointF(origin + at)),
-            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(origin + at),
+            widget.mapToGlobal(QPointF(origin + at)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&widget, &move);
         host.InsideMouseMove(1, 0, at.x(), at.y());
         EXPECT_EQ(CompareScaled(HeadlessImage(host, scratch), Grab(), Ratio()), QString())

@@ -24,8 +24,8 @@ inline void DrawScript(OrvGraph& graph)
     for (int k = 0; k <= 200; ++k)
         ys.push_back(std::sin(k * 0.05));
     graph.DrawY(gdtLine, 0.0, 0.05, DoubleArray(ys), static_cast<int32_t>(ys.size()), 0xC00000);
-    graph.DrawXY(gdtDotted, DoubleArray({ 1.0, 3.0, 5.0, 7.0 }), DoubleArray({ 1.0, -1.0, 0.5, 0.0 }),
-        4, 0x008000);
+    graph.DrawXY(gdtDotted, DoubleArray({ 1.0, 3.0, 5.0, 7.0 }),
+        DoubleArray({ 1.0, -1.0, 0.5, 0.0 }), 4, 0x008000);
     graph.DrawLabel(2.0, 1.2, "peak", 0x000080);
     graph.DrawRectangle(6.0, -1.0, 8.0, -0.5, 0x0000FF);
 }
