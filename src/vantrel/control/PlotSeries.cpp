@@ -9,8 +9,8 @@
 // interval series only when it has exactly two points (the pair's logarithms as start and step,
 // the only values of that conversion that are defined), and interleaved interval data draws
 // nothing.
-#include "render/GraphModule.h"
-#include "render/PlottingLibrary.h"
+#include "series/GraphModule.h"
+#include "series/PlottingLibrary.h"
 
 #include <exception>
 #include <vantrel/Error.h>
@@ -74,7 +74,7 @@ void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X
         RequireFromZero(*xs, UseInterval ? 2 : NumPoints);
         RequireFromZero(*ys, NumPoints);
 
-        const render::PlottingFunctions& library = render::PlottingLibrary();
+        const series::PlottingFunctions& library = series::PlottingLibrary();
         const int32_t intervalFlag = UseInterval ? 1 : 0;
         // The device context is fetched for every pass: the picture decides which one is live.
         const auto drawPass = [&](int32_t type) {
@@ -82,7 +82,7 @@ void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X
                 xOffset, ys->Data(), yConv, yOffset, NumPoints, intervalFlag);
         };
         const auto setPen = [&](int32_t color) {
-            library.SetPenProperties(drawStyle_, drawWidth_, render::PlotterColor(color));
+            library.SetPenProperties(drawStyle_, drawWidth_, series::PlotterColor(color));
         };
 
         // The radius and the fit interval are set only before the passes that add circles or a
@@ -123,7 +123,7 @@ void OrvGraph::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArr
         throw Error(errSubscriptOutOfRange);
     RequireFromZero(X, NumPoints);
     RequireFromZero(Y, NumPoints);
-    const render::PlottingFunctions& library = render::PlottingLibrary();
+    const series::PlottingFunctions& library = series::PlottingLibrary();
     // One pair of half-length arrays serves both halves: the nested PlotSeries keeps nothing.
     DoubleArray xHalf(std::vector<double>(static_cast<std::size_t>(half)));
     DoubleArray yHalf(std::vector<double>(static_cast<std::size_t>(half)));

@@ -1,7 +1,7 @@
 // Retention of series with KeepData, the loading of the plotting library and its failures, and
 // the logarithmic copy of GraphModule.
 #include "SeriesFixture.h"
-#include "vantrel/render/GraphModule.h"
+#include "vantrel/series/GraphModule.h"
 
 #include <limits>
 
