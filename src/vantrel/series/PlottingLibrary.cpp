@@ -11,9 +11,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errEntryPointNotFound = 453;
-
 // The plotting library's state is process-wide, so the choice of its file is too. Used from the
 // controls' thread only, like everything else of the control.
 struct LoadedLibrary {
