@@ -30,15 +30,6 @@ TEST(OrvGraphClear, MakesAFreshCurrentDataAndKeepsTheScale)
     EXPECT_FALSE(s.inside.AutoRedraw() || s.frame.AutoRedraw());
 }
 
-TEST(OrvGraphClear, WithoutRefreshLeavesBothPicturesRetained)
-{
-    SitedGraph s;
-    s.Init();
-    s.graph.Clear(false);
-    EXPECT_TRUE(s.inside.AutoRedraw() && s.frame.AutoRedraw());
-    EXPECT_FALSE(s.graph.Scaled()) << "bounds of zero cannot be scaled";
-}
-
 TEST(OrvGraphClear, ErasesWhatWasDrawnIntoTheRetainedImages)
 {
     SitedGraph s;
@@ -51,12 +42,15 @@ TEST(OrvGraphClear, ErasesWhatWasDrawnIntoTheRetainedImages)
     EXPECT_EQ(s.inside.ImagePixel(3, 4), 0xFFFFFFu);
 }
 
+// Clear without a refresh leaves both pictures retained until the next Refresh.
 TEST(OrvGraphRefresh, PresentsRetainedDrawingAndLeavesRetainedMode)
 {
     SitedGraph s;
     s.Init();
     s.graph.InsideBackColor(0xFFFFFF);
     s.graph.Clear(false);
+    EXPECT_TRUE(s.inside.AutoRedraw() && s.frame.AutoRedraw());
+    EXPECT_FALSE(s.graph.Scaled()) << "bounds of zero cannot be scaled";
     gdi::SetPixel(s.inside.hDC(), 7, 7, 0x0000FF);
     EXPECT_EQ(s.inside.ScreenPixel(7, 7), 0xFFFFFFu) << "not yet presented";
     s.graph.Refresh();

@@ -40,8 +40,6 @@ TEST(OrvGraphPersistence, ReadValuesAreConvertedAndCheckedByTheSetters)
     const ReadCase cases[] = {
         { "refused interval keeps the creation value", "CubicFitInterval", Variant(20.0),
             [](const OrvGraph& g) { return g.CubicFitInterval() == 0.0; } },
-        { "refused width keeps the creation value", "DrawWidth", Variant(int16_t { -2 }),
-            [](const OrvGraph& g) { return g.DrawWidth() == 0; } },
         { "radius rounds to nearest", "CircleRadius", Variant(2.6),
             [](const OrvGraph& g) { return g.CircleRadius() == 3; } },
         { "radius ties to even", "CircleRadius", Variant(4.5),
