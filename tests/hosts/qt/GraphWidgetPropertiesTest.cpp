@@ -1,6 +1,7 @@
 // The widget's properties: every persisted one through Q_PROPERTY and through the JSON bag.
 #include "QtTestSupport.h"
 
+#include <QCoreApplication>
 #include <QMetaProperty>
 #include <gtest/gtest.h>
 #include <vantrel/JsonPropertyBag.h>
@@ -54,7 +55,9 @@ TEST(GraphWidgetPropertiesTest, FortyEightPropertiesRoundTripThroughQtAndTheBag)
         EXPECT_EQ(property.read(&widget), changed) << property.name();
     }
     // What Qt set, the control holds and writes: the JSON bag gives every entry back.
-    const QString path = QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/qt-properties.json");
+    // One file per process: the suite runs at two device pixel ratios side by side.
+    const QString path = QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/qt-properties-%1.json")
+                             .arg(QCoreApplication::applicationPid());
     widget.saveProperties(path);
     GraphWidget loaded;
     loaded.loadProperties(path);

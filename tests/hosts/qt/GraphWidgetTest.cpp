@@ -14,7 +14,9 @@ using vantrel::HeadlessHost;
 using vantrel::qt::GraphWidget;
 using namespace vantrel::qttest;
 
-const std::string scratch = std::string(VANTREL_TEST_OUTPUT_DIR) + "/qt-headless.png";
+// One file per process: the suite runs at two device pixel ratios side by side.
+const std::string scratch = std::string(VANTREL_TEST_OUTPUT_DIR) + "/qt-headless-"
+    + std::to_string(QCoreApplication::applicationPid()) + ".png";
 
 // Records the off-screen host's events and zooms on the release, as a host would.
 class RecordingSink : public vantrel::OrvGraphEvents {
