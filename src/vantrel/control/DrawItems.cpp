@@ -33,6 +33,9 @@ void OrvGraph::DrawFromObject(const Ref<Item>& object, bool bRefresh, Retain ret
 {
     if (!scaled_)
         return;
+    // Refused before the keep panel is fetched, which may add one.
+    if (!object)
+        throw Error(errObjectNotSet);
     pctFrame_.AutoRedraw(true);
     pctGraph_.AutoRedraw(true);
     if (keepData_)
@@ -76,6 +79,9 @@ void OrvGraph::DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh)
 {
     if (!scaled_)
         return;
+    // Refused before the frame is drawn.
+    if (!Panel)
+        throw Error(errObjectNotSet);
     pctGraph_.AutoRedraw(true);
     pctFrame_.AutoRedraw(true);
     if (!formatted_)

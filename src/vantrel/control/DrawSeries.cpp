@@ -1,10 +1,23 @@
 // The public series methods DrawY and DrawXY: retention, the frame, plotting and presenting.
 #include "platform/PictureSurface.h"
 
+#include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
 #include <vector>
 
 namespace vantrel {
+
+namespace {
+
+// The check retention makes (Error 9), made before the keep panel is fetched: fetching it may
+// add a panel, and a refused series must leave the current data as it was.
+void RequireLength(const DoubleArray& array, int32_t count)
+{
+    if (count < 0 || count > array.Count())
+        throw Error(errSubscriptOutOfRange);
+}
+
+} // namespace
 
 // Unlike the figure methods, a series is retained before the frame is drawn and before it is
 // plotted, and whatever the plotting then does. Retention copies the arrays (the one copy a
@@ -19,9 +32,11 @@ void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XIn
         return;
     pctFrame_.AutoRedraw(true);
     pctGraph_.AutoRedraw(true);
-    if (keepData_)
+    if (keepData_) {
+        RequireLength(YArray, NumPoints);
         KeepPanel()->CreateIntervalData(XStart, XInterval, YArray, NumPoints, GraphType, -1, "",
             true, Color, InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
+    }
     if (!formatted_)
         formatted_ = DrawFrame();
     const DoubleArray intervalPair(std::vector<double> { XStart, XInterval });
@@ -37,9 +52,12 @@ void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArra
         return;
     pctFrame_.AutoRedraw(true);
     pctGraph_.AutoRedraw(true);
-    if (keepData_)
+    if (keepData_) {
+        RequireLength(XArray, NumPoints);
+        RequireLength(YArray, NumPoints);
         KeepPanel()->CreateData(XArray, YArray, NumPoints, GraphType, -1, "", true, Color,
             InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
+    }
     if (!formatted_)
         formatted_ = DrawFrame();
     PlotSeries(GraphType, XArray, YArray, NumPoints, Color, Color2, InterleavedData, false);
