@@ -2,6 +2,7 @@
 // spaced X (interval mode).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vantrel/DoubleArray.h>
@@ -38,7 +39,8 @@ public:
     int32_t Length() const { return length_; }
 
     // NewLength zeros indexed 0 .. NewLength-1 in YArray, and in XArray too in point mode.
-    // Error 9 for NewLength below 1.
+    // Error 9 for NewLength below 1, Error 7 above maxInitLength or when memory runs out.
+    static constexpr int32_t maxInitLength = int32_t { 1 } << 27; // 1 GiB per array
     void InitArrays(int32_t NewLength);
     // Point mode only (ignored in interval mode). Error 9 when NewLength is negative or exceeds
     // the element count of X or Y; the item is then unchanged.
@@ -96,6 +98,12 @@ public:
     // Internal: true when indices 0 .. count-1 lie inside the array's bounds. Index 0 must
     // exist whatever the count, since the plotting library receives the address of element 0.
     static bool HoldsFromZero(const DoubleArray& array, int32_t count);
+    // Internal: the address of element 0 of an array that HoldsFromZero accepted; with a
+    // negative lower bound that is not the first element held.
+    static const double* ElementZero(const DoubleArray& array)
+    {
+        return array.Data() - static_cast<std::ptrdiff_t>(array.LBound());
+    }
 
 private:
     DoubleArray xArray_;

@@ -78,8 +78,9 @@ void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X
         const int32_t intervalFlag = UseInterval ? 1 : 0;
         // The device context is fetched for every pass: the picture decides which one is live.
         const auto drawPass = [&](int32_t type) {
-            library.DrawGraph2(static_cast<int32_t>(pctGraph_.hDC()), type, xs->Data(), xConv,
-                xOffset, ys->Data(), yConv, yOffset, NumPoints, intervalFlag);
+            library.DrawGraph2(static_cast<int32_t>(pctGraph_.hDC()), type,
+                XYItem_Data::ElementZero(*xs), xConv, xOffset, XYItem_Data::ElementZero(*ys), yConv,
+                yOffset, NumPoints, intervalFlag);
         };
         const auto setPen = [&](int32_t color) {
             library.SetPenProperties(drawStyle_, drawWidth_, render::PlotterColor(color));
@@ -128,12 +129,12 @@ void OrvGraph::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArr
     DoubleArray xHalf(std::vector<double>(static_cast<std::size_t>(half)));
     DoubleArray yHalf(std::vector<double>(static_cast<std::size_t>(half)));
 
-    library.DeInterleave(X.Data(), NumPoints, xHalf.Data(), half, 1, 2);
-    library.DeInterleave(Y.Data(), NumPoints, yHalf.Data(), half, 1, 2);
+    library.DeInterleave(XYItem_Data::ElementZero(X), NumPoints, xHalf.Data(), half, 1, 2);
+    library.DeInterleave(XYItem_Data::ElementZero(Y), NumPoints, yHalf.Data(), half, 1, 2);
     PlotSeries(GraphType, xHalf, yHalf, half, Color2, Color, false, UseInterval);
 
-    library.DeInterleave(X.Data(), NumPoints, xHalf.Data(), half, 0, 2);
-    library.DeInterleave(Y.Data(), NumPoints, yHalf.Data(), half, 0, 2);
+    library.DeInterleave(XYItem_Data::ElementZero(X), NumPoints, xHalf.Data(), half, 0, 2);
+    library.DeInterleave(XYItem_Data::ElementZero(Y), NumPoints, yHalf.Data(), half, 0, 2);
     PlotSeries(GraphType, xHalf, yHalf, half, Color, Color2, false, UseInterval);
 }
 

@@ -18,7 +18,7 @@ DoubleArray GetLogArray(const DoubleArray& source, int32_t n)
         throw Error(errSubscriptOutOfRange);
     const render::PlottingFunctions& library = render::PlottingLibrary();
     DoubleArray result(std::vector<double>(static_cast<std::size_t>(n)));
-    library.Log10Array(result.Data(), source.Data(), n);
+    library.Log10Array(result.Data(), XYItem_Data::ElementZero(source), n);
     return result;
 }
 
