@@ -1,10 +1,13 @@
 // XYItem_Data: array set-up for both storage modes and the plottability check.
+#include <new>
 #include <vantrel/Error.h>
 #include <vantrel/XYItem_Data.h>
 
 namespace vantrel {
 
 namespace {
+
+constexpr int32_t errOutOfMemory = 7;
 
 // Error 9 unless 0 <= length <= the element count of the array it will be read from.
 void CheckLength(const DoubleArray& array, int32_t length)
@@ -19,7 +22,16 @@ void XYItem_Data::InitArrays(int32_t NewLength)
 {
     if (NewLength < 1)
         throw Error(errSubscriptOutOfRange);
-    DoubleArray zeros(std::vector<double>(static_cast<std::size_t>(NewLength), 0.0));
+    // A count is all it takes to ask for gigabytes: beyond the limit, or when memory runs out,
+    // Error 7 before anything changes.
+    if (NewLength > maxInitLength)
+        throw Error(errOutOfMemory);
+    DoubleArray zeros;
+    try {
+        zeros = DoubleArray(std::vector<double>(static_cast<std::size_t>(NewLength), 0.0));
+    } catch (const std::bad_alloc&) {
+        throw Error(errOutOfMemory);
+    }
     if (!useInterval_)
         xArray_ = zeros;
     yArray_ = std::move(zeros);
