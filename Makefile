@@ -1,16 +1,27 @@
-# Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
-# `make bench`, `make format`.
+# Entry points: `make test` (every test, sanitized, warnings as errors), `make fuzz`,
+# `make demo`, `make bench`, `make format`.
 JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: test release demo bench format format-check clean
+.PHONY: test fuzz release demo bench format format-check clean
 
 test:
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# libFuzzer with AddressSanitizer and UBSan, in a clang build of its own; each target runs for
+# FUZZ_SECONDS from its seed corpus.
+fuzz:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVANTREL_SANITIZE=ON -DVANTREL_FUZZ=ON -DVANTREL_BUILD_BENCH=OFF \
+	  -DVANTREL_BUILD_EXAMPLES=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_targets -j$(JOBS)
+	scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 release:
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
