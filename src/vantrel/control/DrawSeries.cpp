@@ -1,8 +1,7 @@
 // The public series methods DrawY and DrawXY: retention, the frame, plotting and presenting.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 #include <vector>
 
 namespace vantrel {
