@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     vantrel::HeadlessHost host(width, height);
     host.InitNew();
     fuzzing::CallSequence calls(host, input);
-    for (int32_t step = 0; step < 64 && !input.Done(); ++step)
+    for (int32_t step = 0; step < 32 && !input.Done(); ++step)
         calls.Next();
     return 0;
 }

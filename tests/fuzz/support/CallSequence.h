@@ -68,8 +68,11 @@ public:
             return Atomic("ResizePixels", [this] {
                 const int32_t w = static_cast<int32_t>(in_.Choice(200)) - 8;
                 const int32_t h = static_cast<int32_t>(in_.Choice(200)) - 8;
-                const int32_t width = in_.Flag() ? w : in_.Int32();
-                const int32_t height = in_.Flag() ? h : in_.Int32();
+                // Sizes a picture can hold are kept small, so that each input runs fast;
+                // those beyond (and negative ones) test the refusal.
+                const auto modest = [](int32_t side) { return side > 32767 ? side : side % 600; };
+                const int32_t width = in_.Flag() ? w : modest(in_.Int32());
+                const int32_t height = in_.Flag() ? h : modest(in_.Int32());
                 host_.ResizePixels(width, height);
             });
         case 11:
@@ -103,7 +106,7 @@ private:
     {
         const Observed before = Observed::Of(host_);
         if (!Run(name, call) && !(Observed::Of(host_) == before))
-            Violated(std::string("a refused ") + name + " changed the control");
+            Violated(std::string("a refused ") + name + " changed the control (" + refusal_ + ")");
     }
 
     // A call that may stop half-way by its definition (several steps, each of which may fail).
@@ -115,7 +118,8 @@ private:
         bool completed = true;
         try {
             call();
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            refusal_ = std::to_string(e.Number()) + ": " + e.what();
             completed = false;
         } catch (const std::exception& e) {
             Violated(std::string(name) + " let another exception out: " + e.what());
@@ -196,6 +200,7 @@ private:
     HeadlessHost& host_;
     OrvGraph& g_;
     FuzzInput& in_;
+    std::string refusal_;
 };
 
 } // namespace fuzzing

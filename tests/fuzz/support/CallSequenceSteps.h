@@ -197,7 +197,7 @@ inline void CallSequence::ItemCall()
     }
     const Ref<XYItem> item = Item();
     const auto call = [&] {
-        switch (item ? item->TypeID() : in_.Choice(3)) {
+        switch (item ? static_cast<uint32_t>(item->TypeID()) : in_.Choice(3)) {
         case gxyLabel:
             return g_.DrawFromLabel(std::dynamic_pointer_cast<XYItem_Label>(item), refresh);
         case gxyShape:
