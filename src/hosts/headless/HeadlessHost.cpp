@@ -14,7 +14,6 @@ namespace vantrel {
 namespace {
 
 constexpr float twipsPerPixel = hostkit::SimpleContainer::twipsPerPixel;
-constexpr int32_t errOutOfMemory = 7;
 // The pictures' own limits (SoftPicture): larger controls could never show a picture.
 constexpr int32_t maxSide = 32767;
 constexpr int64_t maxArea = int64_t { 1 } << 25;

@@ -7,8 +7,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int32_t errOutOfMemory = 7;
-
 // Error 9 unless 0 <= length <= the element count of the array it will be read from.
 void CheckLength(const DoubleArray& array, int32_t length)
 {

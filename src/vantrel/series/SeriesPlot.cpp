@@ -1,24 +1,25 @@
-// PlotSeries and PlotInterleaved: a series handed whole to the plotting library, with the
-// linear transform of each axis, in one to three passes.
+// PlotSeries: a series handed whole to the plotting library, with the linear transform of each
+// axis, in one to three passes.
 //
-// The control does no per-point work: the library draws from the arrays' element 0, converts
-// logarithms and splits interleaved data. What the control does check is that every array the
-// library reads holds the values it reads, from index 0 on (an interval pair two, every other
-// array NumPoints); a series that fails this is an error like any other inside PlotSeries and
-// is dropped. So an interval pair is never read as a full array: a logarithmic X axis draws an
-// interval series only when it has exactly two points (the pair's logarithms as start and step,
-// the only values of that conversion that are defined), and interleaved interval data draws
-// nothing.
-#include "render/GraphModule.h"
-#include "render/PlottingLibrary.h"
+// No per-point work happens here: the library draws from the arrays' element 0, converts
+// logarithms and splits interleaved data. What is checked is that every array the library reads
+// holds the values it reads, from index 0 on (an interval pair two, every other array
+// NumPoints); a series that fails this is an error like any other and is dropped. So an
+// interval pair is never read as a full array: a logarithmic X axis draws an interval series
+// only when it has exactly two points (the pair's logarithms as start and step, the only values
+// of that conversion that are defined), and interleaved interval data draws nothing.
+#include "series/SeriesPlot.h"
+
+#include "series/GraphModule.h"
+#include "series/PlottingLibrary.h"
 
 #include <exception>
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
+#include <vantrel/GraphData.h>
 #include <vantrel/platform/PictureSurface.h>
 #include <vector>
 
-namespace vantrel {
+namespace vantrel::series {
 
 namespace {
 
@@ -35,19 +36,41 @@ void RequireFromZero(const DoubleArray& array, int32_t count)
         throw Error(errSubscriptOutOfRange);
 }
 
-} // namespace
+// One call of the series, or of one half of an interleaved series; `plotted` becomes true
+// once a series was handed whole to the library.
+class SeriesPlotter {
+public:
+    SeriesPlotter(
+        platform::PictureSurface& plot, const Ref<GraphData>& data, const SeriesStyle& style)
+        : plot_(plot)
+        , data_(data)
+        , style_(style)
+    {
+    }
 
-void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X,
+    bool plotted = false;
+
+    void Plot(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
+
+private:
+    void PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
+        const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
+
+    platform::PictureSurface& plot_;
+    const Ref<GraphData>& data_;
+    const SeriesStyle& style_;
+};
+
+void SeriesPlotter::Plot(GraphDataTypeConstants GraphType, const DoubleArray& X,
     const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
     bool UseInterval)
 {
     try {
-        if (!scaled_)
-            return;
-        if (!currentData_)
+        if (!data_)
             throw Error(errObjectNotSet);
-        const Ref<Axis> xAxis = currentData_->XAxis();
-        const Ref<Axis> yAxis = currentData_->YAxis();
+        const Ref<Axis> xAxis = data_->XAxis();
+        const Ref<Axis> yAxis = data_->YAxis();
         const double xConv = DesignOf(xAxis).Conv();
         const double xOffset = DesignOf(xAxis).Offset();
         const double yConv = DesignOf(yAxis).Conv();
@@ -74,41 +97,41 @@ void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X
         RequireFromZero(*xs, UseInterval ? 2 : NumPoints);
         RequireFromZero(*ys, NumPoints);
 
-        const render::PlottingFunctions& library = render::PlottingLibrary();
+        const PlottingFunctions& library = PlottingLibrary();
         const int32_t intervalFlag = UseInterval ? 1 : 0;
         // The device context is fetched for every pass: the picture decides which one is live.
         const auto drawPass = [&](int32_t type) {
-            library.DrawGraph2(static_cast<int32_t>(pctGraph_.hDC()), type,
+            library.DrawGraph2(static_cast<int32_t>(plot_.hDC()), type,
                 XYItem_Data::ElementZero(*xs), xConv, xOffset, XYItem_Data::ElementZero(*ys), yConv,
                 yOffset, NumPoints, intervalFlag);
         };
         const auto setPen = [&](int32_t color) {
-            library.SetPenProperties(drawStyle_, drawWidth_, render::PlotterColor(color));
+            library.SetPenProperties(style_.drawStyle, style_.drawWidth, PlotterColor(color));
         };
 
         // The radius and the fit interval are set only before the passes that add circles or a
         // fit, never before the main pass: a gdtCircle or gdtCubicFit series draws with what
         // the library last received, from whichever control.
-        library.SetDrawMode(drawMode_);
+        library.SetDrawMode(style_.drawMode);
         setPen(Color);
         drawPass(GraphType);
         if (GraphType == gdtImpulse) {
             setPen(0);
-            if (cubicFit_) {
-                library.SetCubicFitPixelInterval(cubicFitInterval_);
+            if (style_.cubicFit) {
+                library.SetCubicFitPixelInterval(style_.cubicFitInterval);
                 drawPass(gdtCubicFit);
             }
         }
         if (GraphType == gdtDotted || GraphType == gdtImpulse) {
             setPen(Color2);
-            if (circlePoints_) {
-                library.SetCirclePixelRadius(circleRadius_);
+            if (style_.circlePoints) {
+                library.SetCirclePixelRadius(style_.circleRadius);
                 drawPass(gdtCircle);
             }
         }
-        dataLoaded_ = true;
+        plotted = true;
     } catch (const std::exception&) {
-        // Dropped silently: what was drawn stays drawn and DataLoaded is left as it was.
+        // Dropped silently: what was drawn stays drawn.
     }
 }
 
@@ -116,7 +139,7 @@ void OrvGraph::PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X
 // unpaired value is ignored. The second series is drawn first, in Color2, so that the first
 // lies on top. Raises Error 9 for fewer than two points or arrays that do not hold NumPoints
 // values from index 0 (an interval pair among them).
-void OrvGraph::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
+void SeriesPlotter::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
     const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval)
 {
     const int32_t half = NumPoints / 2;
@@ -124,18 +147,30 @@ void OrvGraph::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArr
         throw Error(errSubscriptOutOfRange);
     RequireFromZero(X, NumPoints);
     RequireFromZero(Y, NumPoints);
-    const render::PlottingFunctions& library = render::PlottingLibrary();
-    // One pair of half-length arrays serves both halves: the nested PlotSeries keeps nothing.
+    const PlottingFunctions& library = PlottingLibrary();
+    // One pair of half-length arrays serves both halves: the nested Plot keeps nothing.
     DoubleArray xHalf(std::vector<double>(static_cast<std::size_t>(half)));
     DoubleArray yHalf(std::vector<double>(static_cast<std::size_t>(half)));
 
     library.DeInterleave(XYItem_Data::ElementZero(X), NumPoints, xHalf.Data(), half, 1, 2);
     library.DeInterleave(XYItem_Data::ElementZero(Y), NumPoints, yHalf.Data(), half, 1, 2);
-    PlotSeries(GraphType, xHalf, yHalf, half, Color2, Color, false, UseInterval);
+    Plot(GraphType, xHalf, yHalf, half, Color2, Color, false, UseInterval);
 
     library.DeInterleave(XYItem_Data::ElementZero(X), NumPoints, xHalf.Data(), half, 0, 2);
     library.DeInterleave(XYItem_Data::ElementZero(Y), NumPoints, yHalf.Data(), half, 0, 2);
-    PlotSeries(GraphType, xHalf, yHalf, half, Color, Color2, false, UseInterval);
+    Plot(GraphType, xHalf, yHalf, half, Color, Color2, false, UseInterval);
 }
 
-} // namespace vantrel
+} // namespace
+
+bool PlotSeries(platform::PictureSurface& plot, const Ref<GraphData>& data,
+    const SeriesStyle& style, GraphDataTypeConstants GraphType, const DoubleArray& X,
+    const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool UseInterval)
+{
+    SeriesPlotter plotter(plot, data, style);
+    plotter.Plot(GraphType, X, Y, NumPoints, Color, Color2, InterleavedData, UseInterval);
+    return plotter.plotted;
+}
+
+} // namespace vantrel::series
