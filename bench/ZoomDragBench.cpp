@@ -1,15 +1,14 @@
 // A pointer move during a zoom drag: the control's work against a floor measured in the same
 // run (a plain loop inverting the pixels the move must change), at two plot sizes, and the same
 // move with the software host's presentation of the picture added.
-#include "hosts/common/SimpleContainer.h"
-#include "hosts/common/SoftPicture.h"
-
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <gdi/Gdi.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/hostkit/SimpleContainer.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace {
 

@@ -1,0 +1,45 @@
+// Composing a control's pictures into a window, and finding the picture under a point.
+#include <vantrel/Error.h>
+#include <vantrel/hostkit/Compose.h>
+
+namespace vantrel::hostkit {
+
+namespace {
+constexpr int32_t errOutOfMemory = 7;
+}
+
+void Compose(gdi::PixelView window, std::initializer_list<const SoftPicture*> backToFront,
+    uint32_t background, const gdi::RECT& area)
+{
+    gdi::FillPixels(window.Crop(area.left, area.top, area.right, area.bottom), background);
+    for (const SoftPicture* picture : backToFront)
+        picture->PaintScreen(window, area);
+}
+
+gdi::Pixmap Compose(int32_t width, int32_t height,
+    std::initializer_list<const SoftPicture*> backToFront, uint32_t background)
+{
+    gdi::Pixmap window(width, height);
+    if (!window.Valid())
+        throw Error(errOutOfMemory, "Out of memory");
+    Compose(window.View(), backToFront, background, gdi::RECT { 0, 0, width, height });
+    return window;
+}
+
+PicturePoint PictureAt(
+    std::initializer_list<SoftPicture*> frontToBack, int32_t windowX, int32_t windowY)
+{
+    for (SoftPicture* picture : frontToBack) {
+        const PixelBounds at = picture->OuterPixels();
+        const int64_t x = int64_t { windowX } - at.left;
+        const int64_t y = int64_t { windowY } - at.top;
+        if (x < 0 || y < 0 || x >= at.width || y >= at.height)
+            continue;
+        const int32_t border = picture->BorderPixels();
+        return PicturePoint { picture, static_cast<float>(x - border),
+            static_cast<float>(y - border) };
+    }
+    return PicturePoint {};
+}
+
+} // namespace vantrel::hostkit
