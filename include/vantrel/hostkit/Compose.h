@@ -31,4 +31,8 @@ struct PicturePoint {
 PicturePoint PictureAt(
     std::initializer_list<SoftPicture*> frontToBack, int32_t windowX, int32_t windowY);
 
+// A point of the window in `picture`'s drawing coordinates wherever it lies: for the picture
+// that holds the pointer captured while a button is down.
+PicturePoint PointIn(SoftPicture& picture, int32_t windowX, int32_t windowY);
+
 } // namespace vantrel::hostkit

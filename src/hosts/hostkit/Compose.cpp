@@ -26,6 +26,14 @@ gdi::Pixmap Compose(int32_t width, int32_t height,
     return window;
 }
 
+PicturePoint PointIn(SoftPicture& picture, int32_t windowX, int32_t windowY)
+{
+    const PixelBounds at = picture.OuterPixels();
+    const int64_t border = picture.BorderPixels();
+    return PicturePoint { &picture, static_cast<float>(int64_t { windowX } - at.left - border),
+        static_cast<float>(int64_t { windowY } - at.top - border) };
+}
+
 PicturePoint PictureAt(
     std::initializer_list<SoftPicture*> frontToBack, int32_t windowX, int32_t windowY)
 {
@@ -33,11 +41,8 @@ PicturePoint PictureAt(
         const PixelBounds at = picture->OuterPixels();
         const int64_t x = int64_t { windowX } - at.left;
         const int64_t y = int64_t { windowY } - at.top;
-        if (x < 0 || y < 0 || x >= at.width || y >= at.height)
-            continue;
-        const int32_t border = picture->BorderPixels();
-        return PicturePoint { picture, static_cast<float>(x - border),
-            static_cast<float>(y - border) };
+        if (x >= 0 && y >= 0 && x < at.width && y < at.height)
+            return PointIn(*picture, windowX, windowY);
     }
     return PicturePoint {};
 }
