@@ -10,8 +10,10 @@
 namespace gdi {
 
 // The DC can be drawn on with every GDI call; View() borrows the bitmap's pixels, which stay in
-// place for the bitmap's life. A fresh DC in its default state: background mode OPAQUE, white
-// background, black text, R2_COPYPEN, the stock pen and brush.
+// place for the bitmap's life. Writes through the view bypass the GDI: they are the writer's to
+// account for (a host that tracks changed rectangles records its own copies itself). A fresh DC in
+// its default state: background mode OPAQUE, white background, black text, R2_COPYPEN, the stock
+// pen and brush.
 //
 // A side of 0 is allowed: the bitmap is then 1 x 1 and the DC clips all drawing away, so that a
 // picture of no size still has a DC to hand out. When the GDI refuses (a negative side, more
@@ -33,6 +35,8 @@ public:
 
     bool Valid() const { return dc_ != 0; }
     HDC Dc() const { return dc_; }
+    // The selected bitmap, for GDI calls on bitmaps; it changes with SwapBitmaps.
+    HBITMAP Bitmap() const { return bitmap_; }
     int32_t Width() const { return view_.width; }
     int32_t Height() const { return view_.height; }
     PixelView View() const { return view_; }
