@@ -4,10 +4,6 @@
 
 namespace vantrel::hostkit {
 
-namespace {
-constexpr int32_t errOutOfMemory = 7;
-}
-
 void Compose(gdi::PixelView window, std::initializer_list<const SoftPicture*> backToFront,
     uint32_t background, const gdi::RECT& area)
 {

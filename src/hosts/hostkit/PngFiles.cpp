@@ -7,10 +7,6 @@ namespace vantrel::hostkit {
 
 namespace {
 
-constexpr int32_t errOutOfMemory = 7;
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errFileAccess = 75;
-
 void RaiseOn(const gdi::PngStatus& status)
 {
     switch (status.kind) {
