@@ -1,13 +1,12 @@
 // HeadlessHost: the container, the two software pictures and the control, composed into a screen.
-#include "common/PngIo.h"
-#include "common/SimpleContainer.h"
-#include "common/SoftPicture.h"
-
-#include <algorithm>
 #include <gdi/Gdi.h>
 #include <string>
 #include <vantrel/Error.h>
 #include <vantrel/HeadlessHost.h>
+#include <vantrel/hostkit/Compose.h>
+#include <vantrel/hostkit/PngFiles.h>
+#include <vantrel/hostkit/SimpleContainer.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace vantrel {
 
@@ -50,26 +49,12 @@ struct HeadlessHost::Parts {
     }
 
     // The control's surface: the frame picture, then the inside picture in front of it.
-    hostkit::PixelImage ComposeScreen() const
+    gdi::Pixmap ComposeScreen() const
     {
         const auto width = static_cast<int32_t>(container.ScaleWidth() / twipsPerPixel);
         const auto height = static_cast<int32_t>(container.ScaleHeight() / twipsPerPixel);
-        hostkit::PixelImage screen(width, height, gdi::TranslateColor(0x8000000Fu));
-        for (const hostkit::SoftPicture* picture : { &frame, &inside }) {
-            const hostkit::PixelBounds at = picture->OuterPixels();
-            const hostkit::PixelImage shown = picture->ScreenCopy();
-            // Only the rows and columns that land on the screen, in 64 bits: a picture may
-            // sit anywhere in 32 bits.
-            const int64_t fromX = std::max<int64_t>(0, -int64_t { at.left });
-            const int64_t toX = std::min<int64_t>(shown.width, int64_t { width } - at.left);
-            const int64_t fromY = std::max<int64_t>(0, -int64_t { at.top });
-            const int64_t toY = std::min<int64_t>(shown.height, int64_t { height } - at.top);
-            for (int64_t y = fromY; y < toY; ++y)
-                for (int64_t x = fromX; x < toX; ++x)
-                    screen.At(static_cast<int32_t>(at.left + x), static_cast<int32_t>(at.top + y))
-                        = shown.At(static_cast<int32_t>(x), static_cast<int32_t>(y));
-        }
-        return screen;
+        return hostkit::Compose(
+            width, height, { &frame, &inside }, gdi::TranslateColor(0x8000000Fu));
     }
 
     hostkit::SimpleContainer container;
@@ -135,13 +120,12 @@ uint32_t HeadlessHost::ScreenPixel(int32_t x, int32_t y) const
         const uint32_t inner = picture->ScreenPixel(ix - border, iy - border);
         return inner != gdi::CLR_INVALID ? inner : picture->ScreenCopy().At(ix, iy);
     }
-    const hostkit::PixelImage screen = parts_->ComposeScreen();
-    return screen.Contains(x, y) ? screen.At(x, y) : gdi::CLR_INVALID;
+    return parts_->ComposeScreen().At(x, y);
 }
 
 void HeadlessHost::SavePng(const std::string& path) const
 {
-    hostkit::WritePng(path, parts_->ComposeScreen());
+    hostkit::WritePng(path, parts_->ComposeScreen().View());
 }
 
 std::string HeadlessHost::InsideToolTipText() const { return parts_->inside.ToolTipText(); }
