@@ -113,9 +113,9 @@ TEST(CubicFit, FaultPiecesOffThePictureAreSkippedWithTheSamePixels)
                                    : (inside ? near(random) : far(random)));
             y.push_back(inside ? near(random) : far(random));
         }
-        TestBitmap whole(1000, 1000);
-        TestBitmap clipped(1000, 1000);
-        clipped.SetClip(window);
+        const gdi::Pixmap whole = Bitmap(1000, 1000);
+        const gdi::Pixmap clipped = Bitmap(1000, 1000);
+        SetClip(clipped, window);
         ASSERT_EQ(DrawPixels(whole, 6, x, y), KrevoDone);
         ASSERT_EQ(DrawPixels(clipped, 6, x, y), KrevoDone);
         int64_t differing = 0;
@@ -143,7 +143,7 @@ TEST(CubicFit, FaultCostFollowsWhatIsVisible)
         x.push_back(20.0 * k);
         y.push_back(k % 2 ? 5000.0 : -4000.0);
     }
-    TestBitmap bitmap(100, 100);
+    const gdi::Pixmap bitmap = Bitmap(100, 100);
     const auto secondsFor = [&](int32_t type) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(DrawPixels(bitmap, type, x, y), KrevoDone);
