@@ -96,7 +96,7 @@ TEST(HeadlessHost, FaultNegativeOrHugeSizesAreRefusedAndEveryPositionIsSafe)
             EXPECT_EQ(e.Number(), number);
         }
         EXPECT_NO_THROW(host.SavePng(path));
-        EXPECT_EQ(hostkit::ReadPng(path).width, 120) << "the size stays";
+        EXPECT_EQ(hostkit::ReadPng(path).Width(), 120) << "the size stays";
     }
     for (const int32_t far : { INT32_MIN, INT32_MIN + 1, -1, 120, INT32_MAX }) {
         EXPECT_EQ(host.ScreenPixel(far, 0), 0xFFFFFFFFu) << far;
