@@ -195,6 +195,14 @@ public:
     void DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
         const DoubleArray& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
         bool InterleavedData = false, bool bRefresh = true);
+    // The same, taking the arrays over: with KeepData on the retained item holds them without a
+    // copy (a long series handed over for good).
+    void DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        DoubleArray&& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
+        bool InterleavedData = false, bool bRefresh = true);
+    void DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
+        int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255, bool InterleavedData = false,
+        bool bRefresh = true);
 
     // Drawing the host's objects. With KeepData on the object itself is retained (an item in
     // the keep panel, a panel appended to the current data), also when it is disabled.
@@ -282,10 +290,24 @@ private:
     // conversion, no plotting library) drops the series, or its rest, silently, and then leaves
     // DataLoaded alone. PlotInterleaved splits alternating points into two series; it is called
     // only from PlotSeries and raises its errors there. The arrays are never changed.
-    void PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
-        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
-    void PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
-        const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
+    // The arrays are read from index 0 (see XYItem_Data::ArrayView).
+    using ArrayView = XYItem_Data::ArrayView;
+    void PlotSeries(GraphDataTypeConstants GraphType, ArrayView X, ArrayView Y, int32_t NumPoints,
+        int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
+    void PlotInterleaved(GraphDataTypeConstants GraphType, ArrayView X, ArrayView Y,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
+    // A retained gdtLine series drawn from its summary (SeriesSummary.h) when the plotting
+    // library can; false when the series must take PlotSeries instead, nothing drawn then.
+    bool PlotSummarised(const XYItem_Data& XY);
+
+    // The bodies of both overloads of DrawY and DrawXY.
+    template <class Array>
+    void DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+        bool bRefresh);
+    template <class Array>
+    void DrawPointSeries(GraphDataTypeConstants GraphType, Array&& XArray, Array&& YArray,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh);
 
     // The full redraw: clear, lay out for the range, frame, replay the current data, refresh.
     void RedrawAll(double XMin, double YMin, double XMax, double YMax);

@@ -8,42 +8,87 @@ namespace vantrel {
 
 // Unlike the figure methods, a series is retained before the frame is drawn and before it is
 // plotted, and whatever the plotting then does. Retention copies the arrays (the one copy a
-// series costs with KeepData on) and, like PanelData::CreateData, raises Error 9 for a NumPoints
-// the arrays cannot hold; that error reaches the host, the pictures staying in retained mode.
+// series costs with KeepData on; none for the overloads that take the arrays over) and, like
+// PanelData::CreateData, raises Error 9 for a NumPoints the arrays cannot hold; that error
+// reaches the host, the pictures staying in retained mode. The series is then plotted from the
+// arrays it was given or, when they were taken over, from the retained item's.
 
-void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
-    const DoubleArray& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
-    bool InterleavedData, bool bRefresh)
+template <class Array>
+void OrvGraph::DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+    Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool bRefresh)
 {
     if (!scaled_)
         return;
     pctFrame_.AutoRedraw(true);
     pctGraph_.AutoRedraw(true);
-    if (keepData_)
-        KeepPanel()->CreateIntervalData(XStart, XInterval, YArray, NumPoints, GraphType, -1, "",
-            true, Color, InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
+    ArrayView y = XYItem_Data::ViewOf(YArray);
+    if (keepData_) {
+        const Ref<XYItem_Data> item = KeepPanel()->CreateIntervalData(XStart, XInterval,
+            std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color, InterleavedData,
+            Color2, drawWidth_, drawStyle_, drawMode_);
+        y = item->YView();
+    }
     if (!formatted_)
         formatted_ = DrawFrame();
     const DoubleArray intervalPair(std::vector<double> { XStart, XInterval });
-    PlotSeries(GraphType, intervalPair, YArray, NumPoints, Color, Color2, InterleavedData, true);
+    PlotSeries(GraphType, XYItem_Data::ViewOf(intervalPair), y, NumPoints, Color, Color2,
+        InterleavedData, true);
     EndDrawing(bRefresh);
+}
+
+template <class Array>
+void OrvGraph::DrawPointSeries(GraphDataTypeConstants GraphType, Array&& XArray, Array&& YArray,
+    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh)
+{
+    if (!scaled_)
+        return;
+    pctFrame_.AutoRedraw(true);
+    pctGraph_.AutoRedraw(true);
+    ArrayView x = XYItem_Data::ViewOf(XArray);
+    ArrayView y = XYItem_Data::ViewOf(YArray);
+    if (keepData_) {
+        const Ref<XYItem_Data> item = KeepPanel()->CreateData(std::forward<Array>(XArray),
+            std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color, InterleavedData,
+            Color2, drawWidth_, drawStyle_, drawMode_);
+        x = item->XView();
+        y = item->YView();
+    }
+    if (!formatted_)
+        formatted_ = DrawFrame();
+    PlotSeries(GraphType, x, y, NumPoints, Color, Color2, InterleavedData, false);
+    EndDrawing(bRefresh);
+}
+
+void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+    const DoubleArray& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
+    bool InterleavedData, bool bRefresh)
+{
+    DrawIntervalSeries(
+        GraphType, XStart, XInterval, YArray, NumPoints, Color, Color2, InterleavedData, bRefresh);
+}
+
+void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+    DoubleArray&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool bRefresh)
+{
+    DrawIntervalSeries(GraphType, XStart, XInterval, std::move(YArray), NumPoints, Color, Color2,
+        InterleavedData, bRefresh);
 }
 
 void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
     const DoubleArray& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
     bool InterleavedData, bool bRefresh)
 {
-    if (!scaled_)
-        return;
-    pctFrame_.AutoRedraw(true);
-    pctGraph_.AutoRedraw(true);
-    if (keepData_)
-        KeepPanel()->CreateData(XArray, YArray, NumPoints, GraphType, -1, "", true, Color,
-            InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
-    if (!formatted_)
-        formatted_ = DrawFrame();
-    PlotSeries(GraphType, XArray, YArray, NumPoints, Color, Color2, InterleavedData, false);
-    EndDrawing(bRefresh);
+    DrawPointSeries<const DoubleArray&>(
+        GraphType, XArray, YArray, NumPoints, Color, Color2, InterleavedData, bRefresh);
+}
+
+void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
+    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh)
+{
+    DrawPointSeries<DoubleArray>(GraphType, std::move(XArray), std::move(YArray), NumPoints, Color,
+        Color2, InterleavedData, bRefresh);
 }
 
 } // namespace vantrel
