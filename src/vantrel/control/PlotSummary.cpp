@@ -9,12 +9,12 @@
 // non-idempotent draw modes); those, and every other graph type, take PlotSeries. The pyramids
 // are built on the first question, so a series that never takes this path never has one.
 #include "model/SeriesSummary.h"
-#include "platform/PictureSurface.h"
 #include "render/PlottingLibrary.h"
 
 #include <exception>
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 
