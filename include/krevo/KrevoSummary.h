@@ -37,6 +37,11 @@ typedef struct KrevoSeriesSource {
     int32_t intervalFlag;
     double xStart;
     double xStep;
+    // The plotted values of each axis as an array, where they are the held values themselves
+    // (linear axes), else null. Short columns read them directly: below a few hundred points a
+    // look-up in the summary costs more than the read.
+    const double* x;
+    const double* y;
     // The value of point k, 0 <= k < count.
     double (*Value)(void* context, int32_t axis, int64_t k);
     // The range of points [begin, end), begin < end.

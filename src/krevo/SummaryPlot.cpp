@@ -8,10 +8,14 @@
 #include "krevo/Target.h"
 #include "krevo/VisibleRange.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace krevo {
 namespace {
+
+// Columns shorter than this are read from the arrays where the source has them.
+constexpr int64_t kMinSummaryRun = 256;
 
 class SourcePoints {
 public:
@@ -21,15 +25,19 @@ public:
     {
     }
     const Series& Mapping() const { return mapping_; }
-    double X(int64_t k) const { return source_.Value(source_.context, 0, k); }
+    double X(int64_t k) const
+    {
+        return source_.x ? source_.x[k] : source_.Value(source_.context, 0, k);
+    }
+    double Y(int64_t k) const
+    {
+        return source_.y ? source_.y[k] : source_.Value(source_.context, 1, k);
+    }
     double PixelX(int64_t k) const
     {
         return mapping_.interval ? mapping_.PixelX(k) : X(k) * mapping_.xConv + mapping_.xOffset;
     }
-    double PixelY(int64_t k) const
-    {
-        return mapping_.PixelYOf(source_.Value(source_.context, 1, k));
-    }
+    double PixelY(int64_t k) const { return mapping_.PixelYOf(Y(k)); }
     double PixelYOf(double value) const { return mapping_.PixelYOf(value); }
     bool PixelAt(int64_t k, Point* point) const
     {
@@ -42,12 +50,22 @@ public:
     }
     ValueStats YStats(int64_t kBegin, int64_t kEnd) const
     {
+        if (source_.y && kEnd - kBegin < kMinSummaryRun)
+            return StatsOf(source_.y + kBegin, kEnd - kBegin);
         KrevoValueRange range {};
         source_.Range(source_.context, 1, kBegin, kEnd, &range);
         return ValueStats { range.lowest, range.highest, range.anyNaN != 0 };
     }
     int64_t XRangeEnd(int64_t kBegin, int64_t kEnd, double lowest, double highest) const
     {
+        if (source_.x) {
+            // Most columns end within a few hundred points: scan those, ask beyond.
+            const int64_t scanned = std::min(kEnd - kBegin, kMinSummaryRun);
+            const int64_t end = kBegin + EndOfRange(source_.x + kBegin, scanned, lowest, highest);
+            if (end < kBegin + scanned || end == kEnd)
+                return end;
+            kBegin = end;
+        }
         return source_.RangeEnd(source_.context, 0, kBegin, kEnd, lowest, highest);
     }
 

@@ -96,6 +96,8 @@ bool OrvGraph::PlotSummarised(const XYItem_Data& XY)
         krevoSource.intervalFlag = XY.UseInterval() ? 1 : 0;
         krevoSource.xStart = XY.UseInterval() ? XY.XStart() : 0.0;
         krevoSource.xStep = XY.XInterval();
+        krevoSource.x = XY.UseInterval() || xLog ? nullptr : source.arrays[0].zero;
+        krevoSource.y = source.log[1] ? nullptr : source.arrays[1].zero;
         krevoSource.Value = SourceValue;
         krevoSource.Range = SourceRange;
         krevoSource.RangeEnd = SourceRangeEnd;

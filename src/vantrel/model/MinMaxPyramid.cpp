@@ -2,8 +2,74 @@
 #include "model/MinMaxPyramid.h"
 
 #include <algorithm>
+#include <cmath>
+
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace vantrel::model {
+
+namespace {
+
+// Lowest, highest and any NaN of count values; SSE2 on x86-64 (its min and max are exactly
+// `a < b ? a : b`, and a NaN is caught by the unordered compare).
+ValueRange PlainScan(const double* values, int64_t count)
+{
+    ValueRange range;
+    int64_t i = 0;
+#if defined(__x86_64__)
+    if (count >= 4) {
+        __m128d low0 = _mm_set1_pd(range.lowest), low1 = low0;
+        __m128d high0 = _mm_set1_pd(range.highest), high1 = high0;
+        __m128d nan = _mm_setzero_pd();
+        for (; i + 4 <= count; i += 4) {
+            const __m128d a = _mm_loadu_pd(values + i);
+            const __m128d b = _mm_loadu_pd(values + i + 2);
+            low0 = _mm_min_pd(a, low0);
+            low1 = _mm_min_pd(b, low1);
+            high0 = _mm_max_pd(a, high0);
+            high1 = _mm_max_pd(b, high1);
+            nan = _mm_or_pd(nan, _mm_cmpunord_pd(a, b));
+        }
+        alignas(16) double low[2];
+        alignas(16) double high[2];
+        _mm_store_pd(low, _mm_min_pd(low0, low1));
+        _mm_store_pd(high, _mm_max_pd(high0, high1));
+        range.lowest = std::min(low[0], low[1]);
+        range.highest = std::max(high[0], high[1]);
+        range.anyNaN = _mm_movemask_pd(nan) != 0;
+    }
+#endif
+    for (; i < count; ++i)
+        range.Add(values[i]);
+    return range;
+}
+
+} // namespace
+
+ValueRange MinMaxPyramid::RawScan(const double* values, int64_t count, bool log)
+{
+    const ValueRange plain = PlainScan(values, count);
+    if (!log || count == 0)
+        return plain;
+    ValueRange range;
+    if (plain.anyNaN || !(plain.lowest > 0.0) || !std::isfinite(plain.highest)) {
+        // NaN, zero, negative or infinite values: every logarithm (such a column is drawn
+        // point by point anyway).
+        for (int64_t i = 0; i < count; ++i)
+            range.Add(std::log10(values[i]));
+        return range;
+    }
+    const double lowBound = plain.lowest * (1.0 + 0x1p-36);
+    const double highBound = plain.highest * (1.0 - 0x1p-36);
+    for (int64_t i = 0; i < count; ++i) {
+        const double v = values[i];
+        if (v <= lowBound || v >= highBound)
+            range.Add(std::log10(v));
+    }
+    return range;
+}
 
 int64_t MinMaxPyramid::Bytes() const
 {
@@ -36,29 +102,6 @@ void MinMaxPyramid::DropFront(int64_t count)
         if (nodes.nodes.empty())
             nodes.first = std::max(nodes.first, keepFrom);
     }
-}
-
-const MinMaxPyramid::Node* MinMaxPyramid::Find(size_t level, int64_t index) const
-{
-    if (level >= levels_.size())
-        return nullptr;
-    const Level& nodes = levels_[level];
-    if (index < nodes.first || index - nodes.first >= static_cast<int64_t>(nodes.nodes.size()))
-        return nullptr;
-    return &nodes.nodes[static_cast<size_t>(index - nodes.first)];
-}
-
-// A node the series holds wholly always exists; a missing one (which would be a bookkeeping
-// fault) is taken as unknown, which only sends the column down the exact point-by-point path.
-void MinMaxPyramid::Take(size_t level, int64_t index, ValueRange& range) const
-{
-    const Node* node = Find(level, index);
-    if (!node || std::isnan(node->lowest)) {
-        range.anyNaN = true;
-        return;
-    }
-    range.lowest = std::min(range.lowest, node->lowest);
-    range.highest = std::max(range.highest, node->highest);
 }
 
 void MinMaxPyramid::Push(size_t level, int64_t index, Node node)

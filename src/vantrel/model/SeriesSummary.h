@@ -21,6 +21,8 @@ public:
         const double* zero;
         bool log;
         double operator()(int64_t k) const { return log ? std::log10(zero[k]) : zero[k]; }
+        const double* Raw() const { return zero; }
+        bool Log() const { return log; }
     };
 
     // The pyramid of an axis over points [0, count) of `zero`, built now if it is not yet.

@@ -192,7 +192,9 @@ Trial RandomTrial(Generator& random)
     trial.drawMode = random.Below(2) == 0 ? 13 : static_cast<int32_t>(1 + random.Below(16));
     trial.drawWidth = static_cast<int16_t>(random.Below(3) == 0 ? random.Below(4) : 1);
     trial.drawStyle = random.Below(3) == 0 ? static_cast<int32_t>(random.Below(7)) : 0;
-    trial.maxLength = random.Below(2) == 0 ? 0 : static_cast<int32_t>(100 + random.Below(3000));
+    trial.maxLength = random.Below(2) == 0
+        ? 0
+        : static_cast<int32_t>(100 + random.Below(random.Below(2) ? 3000 : 150'000));
     return trial;
 }
 
@@ -224,7 +226,9 @@ TEST(LiveSeries, SummarisedReplayPaintsWhatTheDirectPathPaints)
         }
         int64_t k = 0;
         for (int step = 0; step < 5; ++step) {
-            const auto count = static_cast<int32_t>(random.Below(step == 0 ? 4000 : 1500));
+            // Up to a thousand points per pixel column: long columns come from the pyramid.
+            const auto count = static_cast<int32_t>(
+                random.Below(3) == 0 ? random.Below(200'000) : random.Below(3000));
             std::vector<double> xs;
             std::vector<double> ys;
             for (int32_t i = 0; i < count; ++i, ++k) {
@@ -262,9 +266,9 @@ TEST(LiveSeries, SlidingWindowKeepsItsPyramidAndItsPixels)
     auto item = std::make_shared<XYItem_Data>();
     item->UseInterval(true);
     item->XInterval(0.001);
-    item->MaxLength(20000);
+    item->MaxLength(60000);
     std::vector<double> chunk(1000);
-    for (int frame = 0; frame < 30; ++frame) {
+    for (int frame = 0; frame < 70; ++frame) {
         for (size_t i = 0; i < chunk.size(); ++i)
             chunk[i]
                 = std::sin(static_cast<double>(frame * 1000 + static_cast<int>(i)) * 0.003) * 50.0;
@@ -272,14 +276,14 @@ TEST(LiveSeries, SlidingWindowKeepsItsPyramidAndItsPixels)
             chunk[500] = kNaN;
         item->AppendY(Values(chunk), 1000);
         const double start = item->XStart();
-        const Trial trial { true, false, false, gdtLine, 13, 1, 0, 20000 };
-        const BoundsRecord window { start, start + 20.0, -60.0, 60.0 };
+        const Trial trial { true, false, false, gdtLine, 13, 1, 0, 60000 };
+        const BoundsRecord window { start, start + 60.0, -60.0, 60.0 };
         ASSERT_TRUE(Drawn(trial, window, *item, &item) == Drawn(trial, window, *item, nullptr))
             << "frame " << frame;
-        ASSERT_GT(item->SummaryBytes(), 0);
-        ASSERT_LE(item->SummaryBytes() * 8, int64_t { item->Length() } * 8);
     }
-    EXPECT_EQ(item->Length(), 20000);
+    EXPECT_GT(item->SummaryBytes(), 0);
+    EXPECT_LE(item->SummaryBytes() * 8, int64_t { item->Length() } * 8);
+    EXPECT_EQ(item->Length(), 60000);
     EXPECT_DOUBLE_EQ(item->XStart(), 10.0);
 }
 
