@@ -8,8 +8,11 @@
 // except perhaps the run's last row when nothing leaves it. If another point follows, the segment
 // to it (the connector) starts at the last row and paints it. So a run with a follower paints
 // exactly the span [lowest, highest] of column c plus the connector, which is drawn as the plain
-// path draws it. A run ending at a break or at the end is replayed point by point. Painting a
-// pixel more than once does not matter in an idempotent draw mode.
+// path draws it. A run ending at a break or at the end has no follower; but its last point
+// follows the points before it: with j the last point whose row differs from the last row, the
+// points up to j are a run with a follower in the same column, and every segment after j + 1
+// has length zero. So such a run paints the span of points up to j plus the segment from j to
+// j + 1. Painting a pixel more than once does not matter in an idempotent draw mode.
 //
 // A connector to the neighbouring column is one vertical run in each of the two columns: from
 // the last row in this one, ending next to the first row of the next run in the other. Both
@@ -169,8 +172,9 @@ private:
         spanCount_ = 0;
     }
 
-    // A run that nothing leaves: the connector's rows that reach it, then its own segments one
-    // by one.
+    // A run that nothing leaves: the connector's rows that reach it, the span of its points up
+    // to the last one off the last row, and the segment from there (see the top of the file).
+    // Every point of the run is drawable, so its statistics are finite.
     void CloseAtBreak()
     {
         if (!open_)
@@ -180,12 +184,17 @@ private:
             AddSpan(incoming_);
         if (lowest_ == highest_ || x_ < target_.clip.left || x_ >= target_.clip.right)
             return;
-        int32_t previous = PixelOf(points_.PixelY(kBegin_));
-        for (int64_t k = kBegin_ + 1; k < kEnd_; ++k) {
-            const int32_t row = PixelOf(points_.PixelY(k));
-            DrawThinSegment(target_, Point { x_, previous }, Point { x_, row }, DashPattern {}, 0);
-            previous = row;
-        }
+        const int32_t last = PixelOf(points_.PixelY(kEnd_ - 1));
+        int64_t j = kEnd_ - 2;
+        int32_t row = 0;
+        while (j >= kBegin_ && (row = PixelOf(points_.PixelY(j))) == last)
+            --j;
+        if (j < kBegin_)
+            return;
+        const ValueStats stats = points_.YStats(kBegin_, j + 1);
+        AddSpan(RowSpan::Between(
+            PixelOf(points_.PixelYOf(stats.lowest)), PixelOf(points_.PixelYOf(stats.highest))));
+        DrawThinSegment(target_, Point { x_, row }, Point { x_, last }, DashPattern {}, 0);
     }
 
     const Target& target_;

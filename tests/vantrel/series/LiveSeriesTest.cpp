@@ -287,6 +287,53 @@ TEST(LiveSeries, SlidingWindowKeepsItsPyramidAndItsPixels)
     EXPECT_DOUBLE_EQ(item->XStart(), 10.0);
 }
 
+// Any change to the arrays other than appending and dropping discards the pyramid; the next
+// replay builds a new one from the changed values.
+TEST(LiveSeries, EveryOtherChangeToTheArraysDiscardsThePyramid)
+{
+    struct Row {
+        const char* label;
+        std::function<void(XYItem_Data&)> change;
+    };
+    std::vector<double> wave(60000);
+    for (size_t k = 0; k < wave.size(); ++k)
+        wave[k] = std::sin(static_cast<double>(k) * 0.001) * 30.0;
+    const Row rows[] = {
+        { "Y put", [](XYItem_Data& i) { i.Y(30000, 55.0); } },
+        { "X put", [](XYItem_Data& i) { i.X(30000, 31.0); } },
+        { "SetArrays",
+            [&](XYItem_Data& i) {
+                std::vector<double> y = wave;
+                y[100] = -50.0;
+                i.SetArrays(i.XArray(), Values(y), 60000);
+            } },
+        { "InitArrays", [](XYItem_Data& i) { i.InitArrays(60000); } },
+        { "mode switch",
+            [](XYItem_Data& i) {
+                i.UseInterval(true);
+                i.XInterval(0.001);
+                i.SetYArray(i.YArray(), 60000);
+            } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        auto item = std::make_shared<XYItem_Data>();
+        std::vector<double> x(wave.size());
+        for (size_t k = 0; k < x.size(); ++k)
+            x[k] = static_cast<double>(k) * 0.001;
+        item->SetArrays(Values(x), Values(wave), 60000);
+        const BoundsRecord window { 0.0, 60.0, -60.0, 60.0 };
+        Trial trial { false, false, false, gdtLine, 13, 1, 0, 0 };
+        Drawn(trial, window, *item, &item);
+        ASSERT_GT(item->SummaryBytes(), 0);
+        row.change(*item);
+        EXPECT_EQ(item->SummaryBytes(), 0);
+        trial.interval = item->UseInterval();
+        EXPECT_TRUE(Drawn(trial, window, *item, &item) == Drawn(trial, window, *item, nullptr));
+        EXPECT_GT(item->SummaryBytes(), 0);
+    }
+}
+
 TEST(LiveSeries, AppendsAndDropsLeaveTheStateOfAFreshItem)
 {
     struct Row {
