@@ -79,6 +79,17 @@ template <class Fill> void XYItem_Data::AppendPoints(int32_t Count, Fill fill)
     std::vector<double> ys = yArray_.TakeValues();
     std::vector<double> xs = hasX ? xArray_.TakeValues() : std::vector<double> {};
     try {
+        // A window's storage grows once, to the window, the dropped quarter and one append,
+        // and then never again, instead of doubling on the way.
+        const size_t needed = ys.size() + static_cast<size_t>(Count - skipNew);
+        if (maxLength_ > 0 && needed > ys.capacity()) {
+            const size_t room = std::max(needed,
+                static_cast<size_t>(maxLength_) + static_cast<size_t>(maxLength_ / 4)
+                    + static_cast<size_t>(Count));
+            ys.reserve(room);
+            if (hasX)
+                xs.reserve(room);
+        }
         fill(hasX ? &xs : nullptr, ys, skipNew);
     } catch (...) {
         yArray_ = DoubleArray(std::move(ys));

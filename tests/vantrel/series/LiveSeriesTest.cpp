@@ -204,7 +204,7 @@ TEST(LiveSeries, SummarisedReplayPaintsWhatTheDirectPathPaints)
     SCOPED_TRACE("seed " + std::to_string(seed));
     Generator random(seed);
     int summarised = 0;
-    for (int t = 0; t < 36; ++t) {
+    for (int t = 0; t < 30; ++t) {
         const Trial trial = RandomTrial(random);
         SCOPED_TRACE(::testing::Message()
             << "trial " << t << " interval " << trial.interval << " log " << trial.xLog
