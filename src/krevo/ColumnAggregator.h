@@ -261,6 +261,17 @@ void PlotArrayColumns(ColumnAggregator<Points>& columns, const Points& points, I
             continue;
         }
         const int32_t column = PixelOf(px);
+        if constexpr (requires { points.OffscreenEnd(k, range.end, column); }) {
+            // Points that stay in columns off the picture on this point's side paint nothing
+            // there, joined or broken: the next point drawn is the last of them, so that the
+            // segment from it into the picture is drawn as ever.
+            const int64_t end = points.OffscreenEnd(k, range.end, column);
+            if (end - k >= 2) {
+                k = end - 1;
+                sameColumn = 0;
+                continue;
+            }
+        }
         sameColumn = (sameColumn > 0 && column == lastColumn) ? sameColumn + 1 : 1;
         lastColumn = column;
         if (sameColumn < scanAfter)

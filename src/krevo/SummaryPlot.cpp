@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace krevo {
 namespace {
@@ -19,9 +20,10 @@ constexpr int64_t kMinSummaryRun = 256;
 
 class SourcePoints {
 public:
-    SourcePoints(const Series& mapping, const KrevoSeriesSource& source)
+    SourcePoints(const Series& mapping, const KrevoSeriesSource& source, const gdi::RECT& clip)
         : mapping_(mapping)
         , source_(source)
+        , clip_(clip)
     {
     }
     const Series& Mapping() const { return mapping_; }
@@ -69,9 +71,33 @@ public:
         return source_.RangeEnd(source_.context, 0, kBegin, kEnd, lowest, highest);
     }
 
+    // X arrays: the end of the points from k on whose columns lie on the same side off the
+    // picture as `column` (two columns off, beyond a one-pixel pen's reach), found in value
+    // space by the summary; k when `column` is on the picture or the side's edge value cannot
+    // be had.
+    int64_t OffscreenEnd(int64_t k, int64_t end, int32_t column) const
+    {
+        const bool left = column < clip_.left - 2;
+        if (!left && column <= clip_.right + 1)
+            return k;
+        const int32_t edge = left ? clip_.left - 2 : clip_.right + 1;
+        const double guess = (static_cast<double>(edge) - mapping_.xOffset) / mapping_.xConv;
+        const double guessPixel = guess * mapping_.xConv + mapping_.xOffset;
+        if (!std::isfinite(guess) || !DrawablePixel(guessPixel) || PixelOf(guessPixel) != edge)
+            return k;
+        // Values beyond the edge column's far bound, on the point's side.
+        const ValueBounds bounds = ColumnBounds(mapping_, guess, edge);
+        const double most = std::numeric_limits<double>::max();
+        const bool below = left == (mapping_.xConv > 0);
+        const double lowest = below ? -most : std::nextafter(bounds.highest, most);
+        const double highest = below ? std::nextafter(bounds.lowest, -most) : most;
+        return XRangeEnd(k, end, lowest, highest);
+    }
+
 private:
     const Series& mapping_;
     const KrevoSeriesSource& source_;
+    gdi::RECT clip_;
 };
 
 } // namespace
@@ -120,6 +146,7 @@ extern "C" int32_t DrawGraphSummary(int32_t hDC, int32_t type, const KrevoSeries
         || (mapping.interval && (!std::isfinite(mapping.xStart) || !std::isfinite(mapping.xStep))))
         return KrevoDone;
     const int64_t margin = int64_t { state.pen.PixelWidth() } + 1;
-    PlotColumns(target, SourcePoints(mapping, *source), VisibleRange(mapping, target.clip, margin));
+    PlotColumns(target, SourcePoints(mapping, *source, target.clip),
+        VisibleRange(mapping, target.clip, margin));
     return KrevoDone;
 }
