@@ -1,5 +1,7 @@
 // The public series methods DrawY and DrawXY: retention, the frame, plotting and presenting.
-#include <vantrel/OrvGraph.h>
+#include "control/OrvGraphImpl.h"
+#include "series/SeriesPlot.h"
+
 #include <vantrel/platform/PictureSurface.h>
 #include <vector>
 
@@ -13,23 +15,21 @@ namespace vantrel {
 // arrays it was given or, when they were taken over, from the retained item's.
 
 template <class Array>
-void OrvGraph::DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStart, double XInterval,
-    Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
-    bool bRefresh)
+void OrvGraph::Impl::DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStart,
+    double XInterval, Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
+    bool InterleavedData, bool bRefresh)
 {
     if (!scaled_)
         return;
-    pctFrame_.AutoRedraw(true);
-    pctGraph_.AutoRedraw(true);
-    ArrayView y = XYItem_Data::ViewOf(YArray);
-    if (keepData_) {
-        const Ref<XYItem_Data> item = KeepPanel()->CreateIntervalData(XStart, XInterval,
-            std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color, InterleavedData,
-            Color2, drawWidth_, drawStyle_, drawMode_);
-        y = item->YView();
-    }
-    if (!formatted_)
-        formatted_ = DrawFrame();
+    XYItem_Data::ArrayView y = XYItem_Data::ViewOf(YArray);
+    BeginDrawing(FrameDrawing::unlessFormatted, [&] {
+        if (keepData_) {
+            const Ref<XYItem_Data> item = KeepPanel()->CreateIntervalData(XStart, XInterval,
+                std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color,
+                InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
+            y = item->YView();
+        }
+    });
     const DoubleArray intervalPair(std::vector<double> { XStart, XInterval });
     PlotSeries(GraphType, XYItem_Data::ViewOf(intervalPair), y, NumPoints, Color, Color2,
         InterleavedData, true);
@@ -37,29 +37,28 @@ void OrvGraph::DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStar
 }
 
 template <class Array>
-void OrvGraph::DrawPointSeries(GraphDataTypeConstants GraphType, Array&& XArray, Array&& YArray,
-    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh)
+void OrvGraph::Impl::DrawPointSeries(GraphDataTypeConstants GraphType, Array&& XArray,
+    Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool bRefresh)
 {
     if (!scaled_)
         return;
-    pctFrame_.AutoRedraw(true);
-    pctGraph_.AutoRedraw(true);
-    ArrayView x = XYItem_Data::ViewOf(XArray);
-    ArrayView y = XYItem_Data::ViewOf(YArray);
-    if (keepData_) {
-        const Ref<XYItem_Data> item = KeepPanel()->CreateData(std::forward<Array>(XArray),
-            std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color, InterleavedData,
-            Color2, drawWidth_, drawStyle_, drawMode_);
-        x = item->XView();
-        y = item->YView();
-    }
-    if (!formatted_)
-        formatted_ = DrawFrame();
+    XYItem_Data::ArrayView x = XYItem_Data::ViewOf(XArray);
+    XYItem_Data::ArrayView y = XYItem_Data::ViewOf(YArray);
+    BeginDrawing(FrameDrawing::unlessFormatted, [&] {
+        if (keepData_) {
+            const Ref<XYItem_Data> item = KeepPanel()->CreateData(std::forward<Array>(XArray),
+                std::forward<Array>(YArray), NumPoints, GraphType, -1, "", true, Color,
+                InterleavedData, Color2, drawWidth_, drawStyle_, drawMode_);
+            x = item->XView();
+            y = item->YView();
+        }
+    });
     PlotSeries(GraphType, x, y, NumPoints, Color, Color2, InterleavedData, false);
     EndDrawing(bRefresh);
 }
 
-void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+void OrvGraph::Impl::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
     const DoubleArray& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
     bool InterleavedData, bool bRefresh)
 {
@@ -67,7 +66,7 @@ void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XIn
         GraphType, XStart, XInterval, YArray, NumPoints, Color, Color2, InterleavedData, bRefresh);
 }
 
-void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+void OrvGraph::Impl::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
     DoubleArray&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
     bool bRefresh)
 {
@@ -75,7 +74,7 @@ void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XIn
         InterleavedData, bRefresh);
 }
 
-void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
+void OrvGraph::Impl::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
     const DoubleArray& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
     bool InterleavedData, bool bRefresh)
 {
@@ -83,11 +82,38 @@ void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArra
         GraphType, XArray, YArray, NumPoints, Color, Color2, InterleavedData, bRefresh);
 }
 
-void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
-    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh)
+void OrvGraph::Impl::DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray,
+    DoubleArray&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool bRefresh)
 {
     DrawPointSeries<DoubleArray>(GraphType, std::move(XArray), std::move(YArray), NumPoints, Color,
         Color2, InterleavedData, bRefresh);
+}
+
+// Not scaled, nothing is plotted: the series is not even checked.
+void OrvGraph::Impl::PlotSeries(GraphDataTypeConstants GraphType, const XYItem_Data::ArrayView& X,
+    const XYItem_Data::ArrayView& Y, int32_t NumPoints, int32_t Color, int32_t Color2,
+    bool InterleavedData, bool UseInterval)
+{
+    if (!scaled_)
+        return;
+    const series::SeriesStyle style { drawMode_, drawStyle_, drawWidth_, circlePoints_,
+        circleRadius_, cubicFit_, cubicFitInterval_ };
+    if (series::PlotSeries(pctGraph_, currentData_, style, GraphType, X, Y, NumPoints, Color,
+            Color2, InterleavedData, UseInterval))
+        dataLoaded_ = true;
+}
+
+bool OrvGraph::Impl::PlotSummarised(const XYItem_Data& XY)
+{
+    if (!scaled_)
+        return false;
+    const series::SeriesStyle style { drawMode_, drawStyle_, drawWidth_, circlePoints_,
+        circleRadius_, cubicFit_, cubicFitInterval_ };
+    if (!series::PlotSummarised(pctGraph_, currentData_, style, XY))
+        return false;
+    dataLoaded_ = true;
+    return true;
 }
 
 } // namespace vantrel

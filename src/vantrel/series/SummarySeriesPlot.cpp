@@ -9,14 +9,15 @@
 // non-idempotent draw modes); those, and every other graph type, take PlotSeries. The pyramids
 // are built on the first question, so a series that never takes this path never has one.
 #include "model/SeriesSummary.h"
-#include "render/PlottingLibrary.h"
+#include "series/PlottingLibrary.h"
+#include "series/SeriesPlot.h"
 
 #include <exception>
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
+#include <vantrel/GraphData.h>
 #include <vantrel/platform/PictureSurface.h>
 
-namespace vantrel {
+namespace vantrel::series {
 
 namespace {
 
@@ -80,17 +81,18 @@ int64_t SourceRangeEnd(
 
 } // namespace
 
-bool OrvGraph::PlotSummarised(const XYItem_Data& XY)
+bool PlotSummarised(platform::PictureSurface& plot, const Ref<GraphData>& data,
+    const SeriesStyle& style, const XYItem_Data& XY)
 {
-    if (XY.GraphType() != gdtLine || XY.InterleavedData() || XY.Length() < 1 || !scaled_
-        || !currentData_ || !XY.Plottable())
+    if (XY.GraphType() != gdtLine || XY.InterleavedData() || XY.Length() < 1 || !data
+        || !XY.Plottable())
         return false;
     try {
-        const render::PlottingFunctions& library = render::PlottingLibrary();
+        const PlottingFunctions& library = PlottingLibrary();
         if (!library.DrawGraphSummary)
             return false;
-        const Ref<Axis> xAxis = currentData_->XAxis();
-        const Ref<Axis> yAxis = currentData_->YAxis();
+        const Ref<Axis> xAxis = data->XAxis();
+        const Ref<Axis> yAxis = data->YAxis();
         if (!xAxis || !xAxis->Design() || !yAxis || !yAxis->Design())
             return false;
         const bool xLog = xAxis->AxisType() == gatLog;
@@ -110,18 +112,15 @@ bool OrvGraph::PlotSummarised(const XYItem_Data& XY)
         krevoSource.Range = SourceRange;
         krevoSource.RangeEnd = SourceRangeEnd;
 
-        library.SetDrawMode(drawMode_);
-        library.SetPenProperties(drawStyle_, drawWidth_, render::PlotterColor(XY.Color1()));
-        const int32_t result = library.DrawGraphSummary(static_cast<int32_t>(pctGraph_.hDC()),
-            gdtLine, &krevoSource, xAxis->Design()->Conv(), xAxis->Design()->Offset(),
+        library.SetDrawMode(style.drawMode);
+        library.SetPenProperties(style.drawStyle, style.drawWidth, PlotterColor(XY.Color1()));
+        const int32_t result = library.DrawGraphSummary(static_cast<int32_t>(plot.hDC()), gdtLine,
+            &krevoSource, xAxis->Design()->Conv(), xAxis->Design()->Offset(),
             yAxis->Design()->Conv(), yAxis->Design()->Offset());
-        if (result == KrevoNotSummarised)
-            return false;
-        dataLoaded_ = true;
-        return true;
+        return result != KrevoNotSummarised;
     } catch (const std::exception&) {
         return false;
     }
 }
 
-} // namespace vantrel
+} // namespace vantrel::series

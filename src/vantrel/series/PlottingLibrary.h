@@ -5,7 +5,7 @@
 #include <krevo/Krevo.h>
 #include <krevo/KrevoSummary.h>
 
-namespace vantrel::render {
+namespace vantrel::series {
 
 // Pointers into the loaded library; the signatures are those of its header.
 struct PlottingFunctions {
@@ -34,4 +34,4 @@ const PlottingFunctions& PlottingLibrary();
 // is. This is the one place where a series colour is changed on its way to the screen.
 int32_t PlotterColor(int32_t color);
 
-} // namespace vantrel::render
+} // namespace vantrel::series
