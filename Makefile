@@ -1,18 +1,22 @@
 # Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
-# `make bench`, `make format`.
+# `make bench`, `make format`. Every build first installs the Debian packages that are missing
+# (scripts/install-deps.sh, silent when none is), so that a fresh machine needs nothing else.
 JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
 
-.PHONY: test release demo bench format format-check clean
+.PHONY: deps test release demo bench format format-check clean
 
-test:
+deps:
+	@bash scripts/install-deps.sh --quiet
+
+test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 
-release:
+release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
 	  -DVANTREL_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j$(JOBS)
