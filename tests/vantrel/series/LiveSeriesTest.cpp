@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <gdi/Pixmap.h>
 #include <limits>
 #include <random>
 
@@ -108,7 +109,7 @@ private:
 // The inside picture after drawing the series on a freshly scaled control: the item itself
 // replayed (DrawFromSource, which may use the summary), or the same points handed to DrawY or
 // DrawXY (always the direct path).
-hostkit::PixelImage Drawn(const Trial& trial, const BoundsRecord& window, const XYItem_Data& item,
+gdi::Pixmap Drawn(const Trial& trial, const BoundsRecord& window, const XYItem_Data& item,
     const Ref<XYItem_Data>* replayed)
 {
     ScaledGraph s(window, trial.xLog ? gatLog : gatLinear, trial.yLog ? gatLog : gatLinear);
@@ -247,8 +248,8 @@ TEST(LiveSeries, SummarisedReplayPaintsWhatTheDirectPathPaints)
                 SCOPED_TRACE(::testing::Message()
                     << "step " << step << " length " << item->Length() << " window " << window.XMin
                     << " .. " << window.XMax);
-                const hostkit::PixelImage replay = Drawn(trial, window, *item, &item);
-                const hostkit::PixelImage direct = Drawn(trial, window, *item, nullptr);
+                const gdi::Pixmap replay = Drawn(trial, window, *item, &item);
+                const gdi::Pixmap direct = Drawn(trial, window, *item, nullptr);
                 ASSERT_TRUE(replay == direct);
                 if (!trial.MayUseSummary()) {
                     ASSERT_EQ(item->SummaryBytes(), 0) << "a non-aggregating path built a pyramid";
