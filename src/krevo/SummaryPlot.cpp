@@ -124,8 +124,7 @@ extern "C" int32_t DrawGraphSummary(int32_t hDC, int32_t type, const KrevoSeries
         return KrevoBadDeviceContext;
 
     Target target;
-    target.pixels = surface.pixels;
-    target.stride = surface.stride;
+    target.view = surface.view;
     target.clip = surface.clip;
     target.mix = gdi::MixForRop2(state.drawMode, state.pen.color);
     target.copy = target.mix.andMask == 0;
