@@ -35,6 +35,7 @@ release: deps
 
 demo: release
 	$(RELEASE_BUILD)/examples/demo out/demo
+	$(RELEASE_BUILD)/examples/live out/live 1
 
 bench: release
 	@for b in $(RELEASE_BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
