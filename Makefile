@@ -1,24 +1,41 @@
-# Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
-# `make bench`, `make format`.
+# Entry points: `make test` (every test, sanitized, warnings as errors), `make fuzz`,
+# `make demo`, `make bench`, `make format`. Every build first installs the Debian packages that
+# are missing (scripts/install-deps.sh, silent when none is), so that a fresh machine needs
+# nothing else.
 JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: test release demo bench format format-check clean
+.PHONY: deps test fuzz release demo bench format format-check clean
 
-test:
+deps:
+	@bash scripts/install-deps.sh --quiet
+
+test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 
-release:
+# libFuzzer with AddressSanitizer and UBSan, in a clang build of its own; each target runs for
+# FUZZ_SECONDS from its seed corpus.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVANTREL_SANITIZE=ON -DVANTREL_FUZZ=ON -DVANTREL_BUILD_BENCH=OFF \
+	  -DVANTREL_BUILD_EXAMPLES=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_targets -j$(JOBS)
+	scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
 	  -DVANTREL_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j$(JOBS)
 
 demo: release
 	$(RELEASE_BUILD)/examples/demo out/demo
+	$(RELEASE_BUILD)/examples/live out/live 1
 
 bench: release
 	@for b in $(RELEASE_BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done

@@ -2,10 +2,9 @@
 // for benchmarks that measure the control's own work apart from presentation.
 #pragma once
 
-#include "hosts/common/SoftPicture.h"
-
 #include <cstdint>
 #include <string>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace bench {
 

@@ -4,13 +4,13 @@
 // redraw presented (against the same redraw on the off-screen host).
 #include "../BenchSupport.h"
 #include "../CountingPicture.h"
-#include "hosts/common/SimpleContainer.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <vantrel/HeadlessHost.h>
+#include <vantrel/hostkit/SimpleContainer.h>
 #include <vantrel/qt/GraphWidget.h>
 #include <vector>
 

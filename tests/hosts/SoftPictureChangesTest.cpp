@@ -2,14 +2,14 @@
 // the changes a presenting host takes cover every pixel that changed on the screen.
 #include <cstdio>
 #include <gdi/Gdi.h>
+#include <gdi/Pixmap.h>
 #include <gtest/gtest.h>
-#include <hosts/common/SoftPicture.h>
 #include <random>
+#include <vantrel/hostkit/SoftPicture.h>
 #include <vector>
 
 namespace {
 
-using vantrel::hostkit::PixelImage;
 using vantrel::hostkit::PixelRect;
 using vantrel::hostkit::SoftPicture;
 
@@ -62,14 +62,7 @@ void DrawSomething(gdi::HDC dc, std::mt19937& random)
     gdi::DeleteObject(brush);
 }
 
-PixelImage Screen(const SoftPicture& picture)
-{
-    PixelImage image(side, side);
-    for (int32_t y = 0; y < side; ++y)
-        for (int32_t x = 0; x < side; ++x)
-            image.At(x, y) = picture.ScreenPixel(x, y);
-    return image;
-}
+gdi::Pixmap Screen(const SoftPicture& picture) { return gdi::Pixmap(picture.ScreenView()); }
 
 bool Covered(const std::vector<PixelRect>& rects, int32_t x, int32_t y)
 {
@@ -88,7 +81,7 @@ TEST(SoftPictureChangesTest, RefreshOfRecordedChangesEqualsFullCopy)
     picture.Move(0, 0, (side + 4) * 15.0f, (side + 4) * 15.0f);
     int notifications = 0;
     picture.SetScreenChanged([&] { ++notifications; });
-    PixelImage presented = Screen(picture);
+    gdi::Pixmap presented = Screen(picture);
     picture.TakeScreenChanges();
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round);
@@ -111,7 +104,7 @@ TEST(SoftPictureChangesTest, RefreshOfRecordedChangesEqualsFullCopy)
                         << "at " << x << ", " << y;
                 }
         }
-        const PixelImage screen = Screen(picture);
+        const gdi::Pixmap screen = Screen(picture);
         const std::vector<PixelRect> changes = picture.TakeScreenChanges();
         for (int32_t y = 0; y < side; ++y)
             for (int32_t x = 0; x < side; ++x)

@@ -54,7 +54,7 @@ void PaintPicture(QPainter& painter, const hostkit::SoftPicture& picture, const 
     const QRect inner = InnerRect(picture);
     if (!inner.contains(region.boundingRect()))
         PaintBorder(painter, picture);
-    const hostkit::PixelView view = picture.ScreenView();
+    const gdi::PixelView view = picture.ScreenView();
     if (view.pixels == nullptr || inner.isEmpty())
         return;
     const QImage image(reinterpret_cast<const uchar*>(view.pixels), view.width, view.height,
@@ -72,7 +72,7 @@ QRect InnerRect(const hostkit::SoftPicture& picture)
 {
     const hostkit::PixelBounds at = picture.OuterPixels();
     const int32_t border = picture.BorderPixels();
-    const hostkit::PixelView view = picture.ScreenView();
+    const gdi::PixelView view = picture.ScreenView();
     return QRect(at.left + border, at.top + border, view.width, view.height);
 }
 

@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 #include <QTimer>
-#include <hosts/common/SoftPicture.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/hostkit/SoftPicture.h>
 #include <vantrel/platform/ControlContainer.h>
 #include <vantrel/qt/GraphWidget.h>
 

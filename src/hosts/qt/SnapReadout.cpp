@@ -34,8 +34,10 @@ void Visit(const XYItem_Data& item, const AxisDesign& dx, const AxisDesign& dy, 
 {
     if (!item.Plottable())
         return;
-    const double* xs = item.XArrayRef().Data();
-    const double* ys = item.YArrayRef().Data();
+    const double* xs = item.XView().zero;
+    const double* ys = item.YView().zero;
+    if (xs == nullptr || ys == nullptr)
+        return;
     for (int32_t k = 0; k < item.Length(); ++k) {
         const double x = item.UseInterval() ? xs[0] + k * xs[1] : xs[k];
         const double y = ys[k];

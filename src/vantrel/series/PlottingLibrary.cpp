@@ -82,6 +82,7 @@ void Load(LoadedLibrary& loaded)
         loaded.failure = errEntryPointNotFound;
         return;
     }
+    Resolve(handle, "DrawGraphSummary", functions.DrawGraphSummary);
     loaded.handle = handle;
     loaded.functions = functions;
 }

@@ -1,10 +1,9 @@
 // The software picture: retained image and screen, AutoRedraw, border, geometry and input.
-#include "SoftPicture.h"
-
 #include <algorithm>
 #include <limits>
 #include <vantrel/Error.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace vantrel::hostkit {
 
@@ -41,22 +40,24 @@ int32_t ToSize(double twips, double twipsPerPixel)
     return ToPixels(twips, twipsPerPixel);
 }
 
-// One ring of a border: top and left in `topLeft`, then bottom and right in `bottomRight`
-// over the full length, so that the top-right and bottom-left corners take `bottomRight`.
-void DrawRing(PixelImage& image, int32_t inset, uint32_t topLeft, uint32_t bottomRight)
+// The colour of a border pixel `ring` pixels in from the outer edge: top and left rows in
+// `topLeft`, bottom and right ones in the other colour over the full length, so that the top-right
+// and bottom-left corners take it.
+struct Ring {
+    gdi::COLORREF topLeft;
+    gdi::COLORREF bottomRight;
+};
+
+gdi::Pixmap MakePixmap()
 {
-    const int32_t right = image.width - 1 - inset;
-    const int32_t bottom = image.height - 1 - inset;
-    if (right < inset || bottom < inset)
-        return;
-    for (int32_t x = inset; x <= right; ++x)
-        image.At(x, inset) = topLeft;
-    for (int32_t y = inset; y <= bottom; ++y)
-        image.At(inset, y) = topLeft;
-    for (int32_t x = inset; x <= right; ++x)
-        image.At(x, bottom) = bottomRight;
-    for (int32_t y = inset; y <= bottom; ++y)
-        image.At(right, y) = bottomRight;
+    gdi::Pixmap pixmap(0, 0);
+    if (!pixmap.Valid())
+        throw Error(errOutOfMemory, "Out of memory");
+    // A picture's fill style is transparent: shapes drawn without a brush of their own leave
+    // their interior as it was; text leaves its background alone.
+    gdi::SetBkMode(pixmap.Dc(), gdi::TRANSPARENT);
+    gdi::SelectObject(pixmap.Dc(), gdi::GetStockObject(gdi::HOLLOW_BRUSH));
+    return pixmap;
 }
 
 // Keeps a list of rectangles short: past maxChangeRects it becomes their bounding box.
@@ -75,24 +76,51 @@ void AddRect(std::vector<PixelRect>& rects, const PixelRect& rect)
     rects.assign(1, all);
 }
 
+// Records what GDI calls draw on the pixmap's bitmap from now on.
+void Track(const gdi::Pixmap& pixmap) { gdi::TrackChanges(pixmap.Bitmap(), gdi::TRUE); }
+
+// The areas GDI calls on the pixmap may have changed since the last call; writes through its
+// view are not among them.
+std::vector<PixelRect> TakeChanges(const gdi::Pixmap& pixmap)
+{
+    gdi::RECT rects[gdi::maxChangeRects];
+    const int32_t count = gdi::TakeChanges(pixmap.Bitmap(), rects);
+    std::vector<PixelRect> changes;
+    changes.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int32_t i = 0; i < count; ++i)
+        changes.push_back(
+            PixelRect { rects[i].left, rects[i].top, rects[i].right, rects[i].bottom });
+    return changes;
+}
+
+// One rectangle of `from`, clipped to both pixmaps, to the same place in `to`.
+void CopyRect(const gdi::Pixmap& from, const gdi::Pixmap& to, const PixelRect& rect)
+{
+    gdi::CopyPixels(from.View().Crop(rect.left, rect.top, rect.right, rect.bottom),
+        to.View().Crop(rect.left, rect.top, rect.right, rect.bottom));
+}
+
 } // namespace
 
 SoftPicture::SoftPicture(int32_t twipsPerPixelX, int32_t twipsPerPixelY)
     : twipsPerPixelX_(std::max(twipsPerPixelX, 1))
     , twipsPerPixelY_(std::max(twipsPerPixelY, 1))
+    , image_(MakePixmap())
+    , screen_(MakePixmap())
 {
     backRgb_ = TranslateOrRefuse(backColor_);
     const gdi::COLORREF foreRgb = TranslateOrRefuse(foreColor_);
-    for (const PictureCanvas* canvas : { &image_, &screen_ }) {
-        gdi::SetBkColor(canvas->Dc(), backRgb_);
-        gdi::SetTextColor(canvas->Dc(), foreRgb);
+    for (const gdi::Pixmap* pixmap : { &image_, &screen_ }) {
+        gdi::SetBkColor(pixmap->Dc(), backRgb_);
+        gdi::SetTextColor(pixmap->Dc(), foreRgb);
+        Track(*pixmap);
     }
 }
 
 void SoftPicture::Cls()
 {
     if (autoRedraw_)
-        image_.Fill(backRgb_);
+        gdi::FillPixels(image_.View(), backRgb_);
     ShowWholeImage();
     NotifyScreenChanged();
 }
@@ -100,11 +128,11 @@ void SoftPicture::Cls()
 void SoftPicture::Refresh()
 {
     CollectScreenDrawing();
-    std::vector<PixelRect> stale = image_.TakeChanges();
+    std::vector<PixelRect> stale = TakeChanges(image_);
     stale.insert(stale.end(), divergent_.begin(), divergent_.end());
     divergent_.clear();
     for (const PixelRect& rect : stale) {
-        screen_.CopyRectFrom(image_, rect);
+        CopyRect(image_, screen_, rect);
         if (!wholeDue_)
             AddRect(unpresented_, rect);
     }
@@ -113,9 +141,9 @@ void SoftPicture::Refresh()
 
 void SoftPicture::ShowWholeImage()
 {
-    screen_.CopyFrom(image_);
-    image_.TakeChanges();
-    screen_.TakeChanges();
+    gdi::CopyPixels(image_.View(), screen_.View());
+    TakeChanges(image_);
+    TakeChanges(screen_);
     divergent_.clear();
     unpresented_.clear();
     wholeDue_ = true;
@@ -123,7 +151,7 @@ void SoftPicture::ShowWholeImage()
 
 void SoftPicture::CollectScreenDrawing()
 {
-    for (const PixelRect& rect : screen_.TakeChanges()) {
+    for (const PixelRect& rect : TakeChanges(screen_)) {
         AddRect(divergent_, rect);
         if (!wholeDue_)
             AddRect(unpresented_, rect);
@@ -154,9 +182,9 @@ void SoftPicture::BackColor(OleColor value)
     const gdi::COLORREF rgb = TranslateOrRefuse(value);
     backColor_ = value;
     backRgb_ = rgb;
-    for (PictureCanvas* canvas : { &image_, &screen_ }) {
-        gdi::SetBkColor(canvas->Dc(), rgb);
-        canvas->Fill(rgb);
+    for (const gdi::Pixmap* pixmap : { &image_, &screen_ }) {
+        gdi::SetBkColor(pixmap->Dc(), rgb);
+        gdi::FillPixels(pixmap->View(), rgb);
     }
     ShowWholeImage();
     NotifyScreenChanged();
@@ -227,18 +255,16 @@ void SoftPicture::Reshape(PixelBounds outer, int16_t appearance)
     if (width != image_.Width() || height != image_.Height()) {
         if (width > maxSide || height > maxSide || int64_t { width } * height > maxArea)
             throw Error(errOutOfMemory, "Out of memory");
-        const gdi::HBITMAP imageBitmap = PictureCanvas::CreateBitmapFor(width, height);
-        const gdi::HBITMAP screenBitmap = PictureCanvas::CreateBitmapFor(width, height);
-        if (imageBitmap == 0 || screenBitmap == 0) {
-            gdi::DeleteObject(imageBitmap);
-            gdi::DeleteObject(screenBitmap);
+        // New bitmaps first, swapped in only when both exist: a refusal changes nothing.
+        gdi::Pixmap image(width, height, backRgb_);
+        gdi::Pixmap screen(width, height);
+        if (!image.Valid() || !screen.Valid())
             throw Error(errOutOfMemory, "Out of memory");
-        }
-        const PixelImage kept = image_.Copy();
-        image_.Adopt(imageBitmap, width, height);
-        image_.Fill(backRgb_);
-        image_.Paste(kept);
-        screen_.Adopt(screenBitmap, width, height);
+        gdi::CopyPixels(image_.View(), image.View());
+        image_.SwapBitmaps(image);
+        screen_.SwapBitmaps(screen);
+        Track(image_);
+        Track(screen_);
         ShowWholeImage();
     }
     outer_ = outer;
@@ -277,22 +303,52 @@ float SoftPicture::TextHeight(std::string_view text) const
     return static_cast<float>(static_cast<double>(size.cy) * static_cast<double>(lines));
 }
 
-PixelImage SoftPicture::ScreenCopy() const
+gdi::Pixmap SoftPicture::ScreenCopy() const
 {
-    PixelImage result(outer_.width, outer_.height);
-    if (appearance_ == 1) {
-        DrawRing(result, 0, gdi::GetSysColor(colorBtnShadow), gdi::GetSysColor(colorBtnHighlight));
-        DrawRing(result, 1, gdi::GetSysColor(color3dDkShadow), gdi::GetSysColor(color3dLight));
-    } else {
-        const gdi::COLORREF frame = gdi::GetSysColor(colorWindowFrame);
-        DrawRing(result, 0, frame, frame);
-    }
-    const int32_t border = BorderPixels();
-    const PixelImage inner = screen_.Copy();
-    for (int32_t y = 0; y < inner.height; ++y)
-        for (int32_t x = 0; x < inner.width; ++x)
-            result.At(x + border, y + border) = inner.At(x, y);
+    gdi::Pixmap result(outer_.width, outer_.height);
+    if (!result.Valid())
+        throw Error(errOutOfMemory, "Out of memory");
+    Paint(result.View(), 0, 0, gdi::RECT { 0, 0, outer_.width, outer_.height });
     return result;
+}
+
+void SoftPicture::PaintScreen(gdi::PixelView window, const gdi::RECT& area) const
+{
+    Paint(window, outer_.left, outer_.top, area);
+}
+
+void SoftPicture::Paint(gdi::PixelView into, int32_t left, int32_t top, const gdi::RECT& area) const
+{
+    const Ring rings[2] = {
+        appearance_ == 1
+            ? Ring { gdi::GetSysColor(colorBtnShadow), gdi::GetSysColor(colorBtnHighlight) }
+            : Ring { gdi::GetSysColor(colorWindowFrame), gdi::GetSysColor(colorWindowFrame) },
+        Ring { gdi::GetSysColor(color3dDkShadow), gdi::GetSysColor(color3dLight) },
+    };
+    const int32_t border = BorderPixels();
+    // The picture's pixels [x0, x1) x [y0, y1) that land inside `area` and `into`; 64-bit, as
+    // positions far off the window are allowed.
+    const auto from
+        = [](int64_t origin, int64_t low) { return std::max<int64_t>(low - origin, 0); };
+    const int64_t x0 = from(left, std::max<int64_t>(area.left, 0));
+    const int64_t y0 = from(top, std::max<int64_t>(area.top, 0));
+    const int64_t x1 = std::min<int64_t>(
+        outer_.width, std::min<int64_t>(area.right, into.width) - int64_t { left });
+    const int64_t y1 = std::min<int64_t>(
+        outer_.height, std::min<int64_t>(area.bottom, into.height) - int64_t { top });
+    for (int64_t y = y0; y < y1; ++y) {
+        uint32_t* row = into.Row(static_cast<int32_t>(y + top));
+        for (int64_t x = x0; x < x1; ++x) {
+            const int64_t ring = std::min({ x, y, outer_.width - 1 - x, outer_.height - 1 - y });
+            if (ring >= border) {
+                row[x + left] = screen_.At(
+                    static_cast<int32_t>(x - border), static_cast<int32_t>(y - border));
+                continue;
+            }
+            const bool far = x == outer_.width - 1 - ring || y == outer_.height - 1 - ring;
+            row[x + left] = far ? rings[ring].bottomRight : rings[ring].topLeft;
+        }
+    }
 }
 
 void SoftPicture::InjectMouseDown(int16_t button, int16_t shift, float x, float y)
