@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
 
-.PHONY: test release demo bench format format-check clean
+.PHONY: test tsan release demo bench format format-check clean
 
 test:
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -12,13 +12,27 @@ test:
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The concurrent-rendering tests under ThreadSanitizer.
+TSAN_BUILD ?= build/tsan
+tsan:
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_TSAN=ON \
+	  -DVANTREL_WERROR=ON -DVANTREL_BUILD_BENCH=OFF -DVANTREL_BUILD_EXAMPLES=OFF
+	cmake --build $(TSAN_BUILD) --target concurrency_tests -j$(JOBS)
+	cd $(TSAN_BUILD) && ctest --output-on-failure -R '^ConcurrentRendering'
+
 release:
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
 	  -DVANTREL_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j$(JOBS)
 
+RENDER = @$(RELEASE_BUILD)/src/tools/render/vantrel-render --quiet
 demo: release
 	$(RELEASE_BUILD)/examples/demo out/demo
+	$(RENDER) examples/data/vibration.csv -o out/demo/vibration.png && echo out/demo/vibration.png
+	$(RENDER) examples/data/spectrum.tsv --log-x --log-y -o out/demo/spectrum.png \
+	  && echo out/demo/spectrum.png
+	$(RENDER) examples/data/measurement.json -o out/demo/measurement.png \
+	  && echo out/demo/measurement.png
 
 bench: release
 	@for b in $(RELEASE_BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done

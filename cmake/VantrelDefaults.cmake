@@ -7,6 +7,12 @@ if(VANTREL_SANITIZE)
   add_link_options(${VANTREL_SANITIZER_FLAGS})
 endif()
 
+option(VANTREL_TSAN "Build with ThreadSanitizer (not together with VANTREL_SANITIZE)" OFF)
+if(VANTREL_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # Warnings for a target of the project; errors too when VANTREL_WERROR is on.
 function(vantrel_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
