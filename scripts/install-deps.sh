@@ -17,6 +17,8 @@ packages=(
   fonts-dejavu-core
   libpng-dev
   nlohmann-json3-dev
+  libcli11-dev
+  libfast-float-dev
 )
 
 missing=()

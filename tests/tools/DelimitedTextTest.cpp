@@ -41,8 +41,9 @@ TEST(DelimitedText, DetectionAndFields)
         const DelimitedTable table = ParseDelimitedText(row.text, "t.csv");
         EXPECT_EQ(table.Names, row.names) << row.label;
         ASSERT_EQ(table.Columns.size(), row.columns.size()) << row.label;
-        if (!row.columns.empty())
+        if (!row.columns.empty()) {
             EXPECT_EQ(table.Delimiter, row.delimiter) << row.label;
+        }
         for (std::size_t c = 0; c < row.columns.size(); ++c) {
             ASSERT_EQ(table.Columns[c].size(), row.columns[c].size()) << row.label;
             for (std::size_t r = 0; r < row.columns[c].size(); ++r) {

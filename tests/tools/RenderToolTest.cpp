@@ -31,11 +31,14 @@ std::string ReadFile(const std::string& path)
 }
 
 // Runs the tool; returns its exit status, its standard error in `errors`.
-int Run(const std::string& arguments, std::string* errors = nullptr)
+int RunTool(const std::string& arguments, std::string* errors = nullptr)
 {
     const std::string errorFile = Out("stderr.txt");
+    // The sanitizers' leak report must not add lines to the tool's standard error.
+    const std::string environment
+        = "LSAN_OPTIONS=print_suppressions=0:suppressions=" VANTREL_SOURCE_DIR "/tests/lsan.supp ";
     const int status = std::system(
-        (std::string(VANTREL_RENDER_TOOL) + " --quiet " + arguments + " 2>" + errorFile).c_str());
+        (environment + VANTREL_RENDER_TOOL + " --quiet " + arguments + " 2>" + errorFile).c_str());
     if (errors)
         *errors = ReadFile(errorFile);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -62,7 +65,7 @@ TEST(RenderTool, CsvPictureEqualsTheLibraryDrawingTheSameSeries)
 {
     const std::string csv = Out("plain.csv");
     WriteFile(csv, "0,1,5\n1,3,4\n2,2,\n3,5,2\n");
-    ASSERT_EQ(Run(csv + " -o " + Out("plain.png") + " --size 200x150 --type steps"), 0);
+    ASSERT_EQ(RunTool(csv + " -o " + Out("plain.png") + " --size 200x150 --type steps"), 0);
 
     // The same series through the library: the data's bounds, the palette's first two colours.
     auto data = std::make_shared<GraphData>();
@@ -81,8 +84,8 @@ TEST(RenderTool, SavedModelHoldsTheLegendAndDrawsThePicture)
 {
     const std::string csv = Out("named.csv");
     WriteFile(csv, "# run 1\ntime;left;right\n0;1;2\n1;2;1\n2;0.5;3\n");
-    ASSERT_EQ(
-        Run(csv + " -o " + Out("named.png") + " --size 220x160 --save-model " + Out("named.json")),
+    ASSERT_EQ(RunTool(csv + " -o " + Out("named.png") + " --size 220x160 --save-model "
+                  + Out("named.json")),
         0);
     const Ref<GraphData> model = LoadGraphData(Out("named.json"));
     ASSERT_EQ(model->PanelList()->Count(), 2);
@@ -94,7 +97,7 @@ TEST(RenderTool, SavedModelHoldsTheLegendAndDrawsThePicture)
     EXPECT_EQ(PngPixels(Out("named.png")), Masked(testsupport::DrawnScreen(model, 220, 160)));
 
     // The saved model drawn by the tool again gives the same picture.
-    ASSERT_EQ(Run(Out("named.json") + " -o " + Out("named-again.png") + " --size 220x160"), 0);
+    ASSERT_EQ(RunTool(Out("named.json") + " -o " + Out("named-again.png") + " --size 220x160"), 0);
     EXPECT_EQ(PngPixels(Out("named-again.png")), PngPixels(Out("named.png")));
 }
 
@@ -123,12 +126,14 @@ TEST(RenderTool, ExitStatusAndErrorLines)
     };
     for (const Row& row : rows) {
         std::string errors;
-        EXPECT_EQ(Run(row.arguments, &errors), row.status) << row.label << ": " << errors;
-        if (!row.errorStart.empty())
+        EXPECT_EQ(RunTool(row.arguments, &errors), row.status) << row.label << ": " << errors;
+        if (!row.errorStart.empty()) {
             EXPECT_EQ(errors.substr(0, row.errorStart.size()), row.errorStart) << row.label;
-        if (row.status == 1)
+        }
+        if (row.status == 1) {
             EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1)
                 << row.label << ": " << errors;
+        }
     }
     EXPECT_FALSE(fs::exists(Out("bad.png")));
 }
@@ -150,15 +155,16 @@ TEST(RenderTool, SeveralInputsOnSeveralThreads)
         inputs += " " + Out("in" + std::to_string(i) + ".csv");
     }
     std::string errors;
-    EXPECT_EQ(Run(inputs + " --size 160x120 -j 1 -o " + folder1.string()), 1);
-    EXPECT_EQ(Run(inputs + " --size 160x120 -j 3 -o " + folder2.string(), &errors), 1);
+    EXPECT_EQ(RunTool(inputs + " --size 160x120 -j 1 -o " + folder1.string()), 1);
+    EXPECT_EQ(RunTool(inputs + " --size 160x120 -j 3 -o " + folder2.string(), &errors), 1);
     EXPECT_EQ(errors, Out("in2.csv") + ":52:1: 'x' is not a number\n");
     for (int i = 0; i < 5; ++i) {
         const std::string name = "tool-in" + std::to_string(i) + ".png";
         EXPECT_EQ(fs::exists(folder2 / name), i != 2) << name;
-        if (i != 2)
+        if (i != 2) {
             EXPECT_EQ(PngPixels((folder2 / name).string()), PngPixels((folder1 / name).string()))
                 << name;
+        }
     }
 }
 

@@ -162,7 +162,12 @@ int main(int argc, char** argv)
         ->check(CLI::Range(1u, 256u))
         ->type_name("N");
     app.add_flag("-q,--quiet", options.quiet, "No progress line for inputs over 50 MB");
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // CLI11 prints its message; --help and --version end well, every usage error with 2.
+        return app.exit(error) == 0 ? 0 : 2;
+    }
 
     if (options.inputs.size() > 1) {
         // Several inputs write into folders; make them, so the first job does not race the others.
