@@ -1,8 +1,7 @@
 // Clearing the pictures and the current data, setting the scale, presenting retained drawing.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
 // The frame of the graph: grid marks and value text of both axes, then the origin marks.
-#include "platform/ControlContainer.h"
-#include "platform/PictureSurface.h"
 #include "render/AxisPainter.h"
 #include "render/OriginPainter.h"
 
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/ControlContainer.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

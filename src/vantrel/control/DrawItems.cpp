@@ -1,8 +1,7 @@
 // Drawing the host's items and panels, and the workers that replay retained data.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,9 +1,8 @@
 // The public drawing methods in axis units: the drawing frame, painting and retention.
-#include "platform/PictureSurface.h"
-
 #include <cmath>
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,7 +1,6 @@
 // The public series methods DrawY and DrawXY: retention, the frame, plotting and presenting.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 #include <vector>
 
 namespace vantrel {

@@ -1,8 +1,7 @@
 // Drawing a whole data source: clear, take its axes and bounds on request, scale, draw it all.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

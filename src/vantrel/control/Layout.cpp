@@ -1,11 +1,10 @@
 // Placing the frame and the plot area, and laying the displayed range onto the plot area.
-#include "platform/ControlContainer.h"
-#include "platform/PictureSurface.h"
-
 #include <cmath>
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/platform/ControlContainer.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,9 +1,8 @@
 // OrvGraph: creation, siting on the pictures, initialisation with defaults, termination.
-#include "platform/ControlContainer.h"
-#include "platform/PictureSurface.h"
-
 #include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/platform/ControlContainer.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -5,13 +5,13 @@
 // operation on the plot DC (left set afterwards), paints with the control's pen style and width
 // and sets DataLoaded. Pixel positions are whole numbers carried as doubles and reach the
 // graphics layer through CLng. Colour arguments are GDI colours, passed on unchanged.
-#include "platform/PictureSurface.h"
 #include "render/FigurePainter.h"
 #include "render/PixelRange.h"
 
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

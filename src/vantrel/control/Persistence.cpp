@@ -1,9 +1,9 @@
 // Saving and restoring the 48 design-time properties through the host's property bag.
 #include "core/VariantConversion.h"
-#include "platform/ControlContainer.h"
 
 #include <array>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/ControlContainer.h>
 
 namespace vantrel {
 

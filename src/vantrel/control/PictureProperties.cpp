@@ -1,8 +1,7 @@
 // Properties that live in the pictures or act on them: appearance, pointer, enabled, colours.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

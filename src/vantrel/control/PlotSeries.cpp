@@ -9,13 +9,13 @@
 // interval series only when it has exactly two points (the pair's logarithms as start and step,
 // the only values of that conversion that are defined), and interleaved interval data draws
 // nothing.
-#include "platform/PictureSurface.h"
 #include "render/GraphModule.h"
 #include "render/PlottingLibrary.h"
 
 #include <exception>
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 #include <vector>
 
 namespace vantrel {

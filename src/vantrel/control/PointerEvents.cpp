@@ -2,7 +2,6 @@
 // their tooltip, and the zoom selection gesture that runs first in the plot area's handlers.
 #include "interaction/SelectionBand.h"
 #include "interaction/ValueReadout.h"
-#include "platform/PictureSurface.h"
 
 #include <calcora/Calcora.h>
 #include <cfloat>
@@ -10,6 +9,7 @@
 #include <vantrel/Error.h>
 #include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,7 +1,6 @@
 // The full redraw: everything retained, replayed at the present size for a range.
-#include "platform/PictureSurface.h"
-
 #include <vantrel/OrvGraph.h>
+#include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 

@@ -1,5 +1,8 @@
-// The picture surface interface: the two pictures of the control (frame and plot area) as the
-// platform offers them, with their retained image, device context, border and pointer input.
+// Host kit: the picture surface interface a host implements twice for each OrvGraph (frame and
+// plot area), with its retained image, device context, border and pointer input. The control
+// draws through the software GDI (<gdi/Gdi.h>) into the device context the picture hands out;
+// the host presents the composed image and translates its toolkit's input into PictureListener
+// calls. See <vantrel/platform/ControlContainer.h> for how a host sites the control.
 #pragma once
 
 #include <cstdint>

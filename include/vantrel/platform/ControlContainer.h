@@ -1,5 +1,12 @@
-// The control's container interface: its inner size, the ambient UserMode, the property-changed
-// notification and the screen's twips per pixel.
+// Host kit: the container interface a host implements to site an OrvGraph (its inner size, the
+// ambient UserMode, the property-changed notification and the screen's twips per pixel).
+//
+// A host sites the control with three objects that outlive it: one ControlContainer and two
+// PictureSurfaces (the frame and, in front of it, the plot area), passed to OrvGraph's
+// constructor. It then drives the lifecycle (InitProperties or ReadProperties, Resize whenever
+// the container's size changes, WriteProperties, AmbientChanged) and delivers pointer input
+// through the pictures' PictureListener. These interfaces are the whole contract between the
+// control and a toolkit; nothing else of the control's internals is needed.
 #pragma once
 
 #include <string_view>
