@@ -100,9 +100,12 @@ int main(int argc, char** argv)
                  "PATH:LINE:COLUMN: what on standard error, 0:0 for the file as a whole; the "
                  "other inputs are still drawn), 2 a usage error.",
         "vantrel-render");
-    app.add_option("INPUT", options.inputs, "Data files; '-' is standard input")->required();
+    app.add_option("INPUT", options.inputs, "Data files; '-' is standard input")
+        ->required()
+        ->type_name("");
     app.add_option("-o,--output", options.output,
-        "The PNG to write (one input) or a folder (several inputs); default: beside each input");
+           "The PNG to write (one input) or a folder (several inputs); default: beside each input")
+        ->type_name("PATH");
     app.add_option_function<std::string>(
            "--size",
            [&](const std::string& text) {
