@@ -2,6 +2,7 @@
 // whole, then walked with the JSON Pointer of every value at hand, so that a problem names its
 // place; the model is built aside and handed out only when all of it was read.
 #include "model/GraphDataJsonFormat.h"
+#include "model/JsonBlobs.h"
 #include "model/JsonDoubles.h"
 
 #include <bit>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <istream>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <vantrel/Error.h>
@@ -20,6 +22,7 @@ namespace vantrel {
 namespace {
 
 using json::Json;
+using Blobs = std::vector<std::string_view>;
 
 constexpr int32_t errFileNotFound = 53;
 constexpr int32_t errFileAccess = 75;
@@ -147,7 +150,7 @@ Variant Tag(const Json& object, const std::string& at)
             + "\"; a tag's type is Boolean, Integer, Long, Single, Double or String");
 }
 
-DoubleArray Array(const Json& object, const std::string& at, const char* name)
+DoubleArray Array(const Json& object, const std::string& at, const char* name, const Blobs& blobs)
 {
     const Json& array = Member(object, at, name);
     const std::string here = Child(at, name);
@@ -157,7 +160,8 @@ DoubleArray Array(const Json& object, const std::string& at, const char* name)
         const int32_t count = Long(array, here, "Count");
         if (count < 0)
             Fail(Child(here, "Count"), Describe(Child(here, "Count")) + " is negative");
-        const std::string& text = Text(array, here, "Base64");
+        const std::string& value = Text(array, here, "Base64");
+        const std::string_view text = json::LiftedBlob(value, blobs).value_or(value);
         values.resize(static_cast<std::size_t>(count));
         if (!json::DecodeDoubles(text, values.size(), values.data()))
             Fail(Child(here, "Base64"),
@@ -189,10 +193,10 @@ bool SameBits(const DoubleArray& a, const DoubleArray& b)
 
 // The item's arrays, Length and mode are reached the way a host reaches them, so that a file can
 // only describe a state the item's own operations can produce; anything else is refused.
-void RestoreSeries(XYItem_Data& item, const Json& object, const std::string& at)
+void RestoreSeries(XYItem_Data& item, const Json& object, const std::string& at, const Blobs& blobs)
 {
-    const DoubleArray x = Array(object, at, "XArray");
-    const DoubleArray y = Array(object, at, "YArray");
+    const DoubleArray x = Array(object, at, "XArray", blobs);
+    const DoubleArray y = Array(object, at, "YArray", blobs);
     const int32_t length = Long(object, at, "Length");
     const bool useInterval = Boolean(object, at, "UseInterval");
     const bool xIsPair = x.Count() == 2 && x.LBound() == 0;
@@ -216,7 +220,7 @@ void RestoreSeries(XYItem_Data& item, const Json& object, const std::string& at)
                 + " describe no state a data item can be in");
 }
 
-Ref<XYItem> Item(const Json& object, const std::string& at)
+Ref<XYItem> Item(const Json& object, const std::string& at, const Blobs& blobs)
 {
     const std::string& kind = Text(object, at, "Kind");
     if (kind == "Item")
@@ -229,7 +233,7 @@ Ref<XYItem> Item(const Json& object, const std::string& at)
     };
     if (kind == "Data") {
         auto item = std::make_shared<XYItem_Data>();
-        RestoreSeries(*item, object, at);
+        RestoreSeries(*item, object, at, blobs);
         item->Name(Text(object, at, "Name"));
         item->Enabled(Boolean(object, at, "Enabled"));
         item->GraphType(Enum<GraphDataTypeConstants>(object, at, "GraphType"));
@@ -276,7 +280,7 @@ Ref<XYItem> Item(const Json& object, const std::string& at)
             + "\"; an item is Data, Label, Shape or Item");
 }
 
-Ref<PanelData> Panel(const Json& object, const std::string& at)
+Ref<PanelData> Panel(const Json& object, const std::string& at, const Blobs& blobs)
 {
     auto panel = std::make_shared<PanelData>();
     panel->Name(Text(object, at, "Name"));
@@ -289,7 +293,7 @@ Ref<PanelData> Panel(const Json& object, const std::string& at)
         Fail(itemsAt,
             Describe(itemsAt) + " is " + items.type_name() + " where an array is expected");
     for (std::size_t i = 0; i < items.size(); ++i)
-        panel->AddItem(Item(items[i], itemsAt + "/" + std::to_string(i)));
+        panel->AddItem(Item(items[i], itemsAt + "/" + std::to_string(i), blobs));
     return panel;
 }
 
@@ -318,7 +322,7 @@ void RestoreAxis(Axis& axis, const Json& object, const std::string& at)
     axis.Format()->SetRecord(r);
 }
 
-Ref<GraphData> Model(const Json& document)
+Ref<GraphData> Model(const Json& document, const Blobs& blobs)
 {
     const std::string& tag = Text(document, "", "Format");
     if (tag != json::kFormatTag)
@@ -342,7 +346,7 @@ Ref<GraphData> Model(const Json& document)
         Fail("/Panels",
             "'/Panels' is " + std::string(panels.type_name()) + " where an array is expected");
     for (std::size_t i = 0; i < panels.size(); ++i)
-        data->PanelList()->Add(Panel(panels[i], "/Panels/" + std::to_string(i)));
+        data->PanelList()->Add(Panel(panels[i], "/Panels/" + std::to_string(i), blobs));
     return data;
 }
 
@@ -368,19 +372,27 @@ std::string ParseReason(const nlohmann::json::parse_error& e)
 
 Ref<GraphData> GraphDataFromJsonText(std::string_view text, const std::string& source)
 {
+    // The skeleton parses where the text does, so only a failure needs the text itself.
+    const std::optional<json::LiftedText> lifted = json::LiftBlobs(text);
     Json document;
     try {
-        document = Json::parse(text);
-    } catch (const nlohmann::json::parse_error& e) {
-        // The parser counts the bytes read up to and including the offending one.
-        Refuse(source, text, e.byte > 0 ? e.byte - 1 : 0, ParseReason(e));
+        document = Json::parse(lifted ? std::string_view(lifted->skeleton) : text);
+    } catch (const nlohmann::json::parse_error&) {
+        try {
+            const Json original = Json::parse(text);
+            (void)original;
+        } catch (const nlohmann::json::parse_error& e) {
+            // The parser counts the bytes read up to and including the offending one.
+            Refuse(source, text, e.byte > 0 ? e.byte - 1 : 0, ParseReason(e));
+        }
+        Refuse(source, text, 0, "malformed JSON");
     }
     try {
         if (!document.is_object())
             Fail("",
                 std::string("the document is ") + document.type_name()
                     + " where an object is expected");
-        return Model(document);
+        return Model(document, lifted ? lifted->blobs : Blobs {});
     } catch (const Problem& problem) {
         Refuse(source, text, json::LocatePointer(text, problem.pointer), problem.what);
     }
@@ -405,8 +417,11 @@ Ref<GraphData> LoadGraphData(const std::string& Path)
     }
     std::string text;
     struct stat info { };
-    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode))
-        text.reserve(static_cast<std::size_t>(info.st_size));
+    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)) {
+        // Straight into the string; a file that grew meanwhile is read on below.
+        text.resize(static_cast<std::size_t>(info.st_size));
+        text.resize(std::fread(text.data(), 1, text.size(), file));
+    }
     char chunk[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
