@@ -7,15 +7,20 @@
 
 namespace vantrel {
 
-// Standard error numbers raised to hosts.
+// The platform's standard error numbers, the one list of them: the control, the libraries under
+// it and the hosts raise these and define none of their own.
 enum ErrorNumber : int32_t {
     errInvalidCall = 5,
     errOverflow = 6,
+    errOutOfMemory = 7,
     errSubscriptOutOfRange = 9,
     errDivisionByZero = 11,
     errTypeMismatch = 13,
+    errFileNotFound = 53,
+    errFileAccess = 75,
     errObjectNotSet = 91,
     errInvalidPropertyValue = 380,
+    errEntryPointNotFound = 453,
 };
 
 class Error : public std::runtime_error {

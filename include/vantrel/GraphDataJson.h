@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vantrel/GraphData.h>
 #include <vantrel/Ref.h>
 

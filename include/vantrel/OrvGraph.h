@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vantrel/Colors.h>
 #include <vantrel/DoubleArray.h>
 #include <vantrel/Enums.h>
 #include <vantrel/GraphData.h>
 #include <vantrel/OrvGraphEvents.h>
 #include <vantrel/PropertyBag.h>
-#include <vantrel/Records.h>
 #include <vantrel/Ref.h>
 #include <vantrel/XYItem_Data.h>
 #include <vantrel/XYItem_Label.h>
@@ -55,110 +55,110 @@ public:
     void Enabled(bool value);
 
     // Colours and frame.
-    OleColor FrameForeColor() const { return frameForeColor_; }
+    OleColor FrameForeColor() const;
     void FrameForeColor(OleColor value);
-    OleColor FrameBackColor() const { return frameBackColor_; }
+    OleColor FrameBackColor() const;
     void FrameBackColor(OleColor value);
-    OleColor InsideBackColor() const { return insideBackColor_; }
+    OleColor InsideBackColor() const;
     void InsideBackColor(OleColor value);
-    bool FrameEnabled() const { return frameEnabled_; }
+    bool FrameEnabled() const;
     void FrameEnabled(bool value);
-    float FrameLeft() const { return frameLeft_; }
+    float FrameLeft() const;
     void FrameLeft(float value);
-    float FrameTop() const { return frameTop_; }
+    float FrameTop() const;
     void FrameTop(float value);
-    float FrameRight() const { return frameRight_; }
+    float FrameRight() const;
     void FrameRight(float value);
-    float FrameBottom() const { return frameBottom_; }
+    float FrameBottom() const;
     void FrameBottom(float value);
 
     // Drawing style.
-    bool KeepData() const { return keepData_; }
+    bool KeepData() const;
     void KeepData(bool value);
-    bool ZoomEnabled() const { return zoomEnabled_; }
+    bool ZoomEnabled() const;
     void ZoomEnabled(bool value);
-    int32_t DrawStyle() const { return drawStyle_; }
+    int32_t DrawStyle() const;
     void DrawStyle(int32_t value);
-    int32_t DrawMode() const { return drawMode_; }
+    int32_t DrawMode() const;
     void DrawMode(int32_t value);
-    int16_t DrawWidth() const { return drawWidth_; }
+    int16_t DrawWidth() const;
     void DrawWidth(int16_t value);
-    bool CirclePoints() const { return circlePoints_; }
+    bool CirclePoints() const;
     void CirclePoints(bool value);
-    int32_t CircleRadius() const { return circleRadius_; }
+    int32_t CircleRadius() const;
     void CircleRadius(int32_t value);
-    bool CubicFit() const { return cubicFit_; }
+    bool CubicFit() const;
     void CubicFit(bool value);
-    double CubicFitInterval() const { return cubicFitInterval_; }
+    double CubicFitInterval() const;
     void CubicFitInterval(double value);
 
     // X axis.
-    GraphAxisTypeConstants XAxisType() const { return xAxisType_; }
-    void XAxisType(GraphAxisTypeConstants value) { xAxisType_ = value; }
-    GraphGridStyleConstants XGridStyle() const { return xFormat_.GridStyle; }
+    GraphAxisTypeConstants XAxisType() const;
+    void XAxisType(GraphAxisTypeConstants value);
+    GraphGridStyleConstants XGridStyle() const;
     void XGridStyle(GraphGridStyleConstants value);
-    int32_t XGridLines() const { return xFormat_.GridLines; }
+    int32_t XGridLines() const;
     void XGridLines(int32_t value);
-    OleColor XGridColor() const { return static_cast<OleColor>(xFormat_.GridColor); }
+    OleColor XGridColor() const;
     void XGridColor(OleColor value);
-    std::string XAxisName() const { return xFormat_.Name; }
+    std::string XAxisName() const;
     void XAxisName(const std::string& value);
-    std::string XAxisUnits() const { return xFormat_.Units; }
+    std::string XAxisUnits() const;
     void XAxisUnits(const std::string& value);
-    bool XAxisValues() const { return xFormat_.Values; }
+    bool XAxisValues() const;
     void XAxisValues(bool value);
-    bool XAxisToolTip() const { return xFormat_.ToolTipValues; }
+    bool XAxisToolTip() const;
     void XAxisToolTip(bool value);
-    GraphAxisValueFormatConstants XAxisValueFormat() const { return xFormat_.ValueFormat; }
+    GraphAxisValueFormatConstants XAxisValueFormat() const;
     void XAxisValueFormat(GraphAxisValueFormatConstants value);
-    int32_t XAxisValuePrecision() const { return xFormat_.ValuePrecision; }
+    int32_t XAxisValuePrecision() const;
     void XAxisValuePrecision(int32_t value);
-    double XOrigin() const { return xFormat_.Origin; }
+    double XOrigin() const;
     void XOrigin(double value);
-    OleColor XOriginColor() const { return static_cast<OleColor>(xFormat_.OriginColor); }
+    OleColor XOriginColor() const;
     void XOriginColor(OleColor value);
-    GraphGridStyleConstants XOriginStyle() const { return xFormat_.OriginStyle; }
+    GraphGridStyleConstants XOriginStyle() const;
     void XOriginStyle(GraphGridStyleConstants value);
 
     // Y axis.
-    GraphAxisTypeConstants YAxisType() const { return yAxisType_; }
-    void YAxisType(GraphAxisTypeConstants value) { yAxisType_ = value; }
-    GraphGridStyleConstants YGridStyle() const { return yFormat_.GridStyle; }
+    GraphAxisTypeConstants YAxisType() const;
+    void YAxisType(GraphAxisTypeConstants value);
+    GraphGridStyleConstants YGridStyle() const;
     void YGridStyle(GraphGridStyleConstants value);
-    int32_t YGridLines() const { return yFormat_.GridLines; }
+    int32_t YGridLines() const;
     void YGridLines(int32_t value);
-    OleColor YGridColor() const { return static_cast<OleColor>(yFormat_.GridColor); }
+    OleColor YGridColor() const;
     void YGridColor(OleColor value);
-    std::string YAxisName() const { return yFormat_.Name; }
+    std::string YAxisName() const;
     void YAxisName(const std::string& value);
-    std::string YAxisUnits() const { return yFormat_.Units; }
+    std::string YAxisUnits() const;
     void YAxisUnits(const std::string& value);
-    bool YAxisValues() const { return yFormat_.Values; }
+    bool YAxisValues() const;
     void YAxisValues(bool value);
-    bool YAxisToolTip() const { return yFormat_.ToolTipValues; }
+    bool YAxisToolTip() const;
     void YAxisToolTip(bool value);
-    GraphAxisValueFormatConstants YAxisValueFormat() const { return yFormat_.ValueFormat; }
+    GraphAxisValueFormatConstants YAxisValueFormat() const;
     void YAxisValueFormat(GraphAxisValueFormatConstants value);
-    int32_t YAxisValuePrecision() const { return yFormat_.ValuePrecision; }
+    int32_t YAxisValuePrecision() const;
     void YAxisValuePrecision(int32_t value);
-    double YOrigin() const { return yFormat_.Origin; }
+    double YOrigin() const;
     void YOrigin(double value);
-    OleColor YOriginColor() const { return static_cast<OleColor>(yFormat_.OriginColor); }
+    OleColor YOriginColor() const;
     void YOriginColor(OleColor value);
-    GraphGridStyleConstants YOriginStyle() const { return yFormat_.OriginStyle; }
+    GraphGridStyleConstants YOriginStyle() const;
     void YOriginStyle(GraphGridStyleConstants value);
 
     // Read-only state.
-    GraphZoomConstants ZoomState() const { return zoomState_; }
-    bool DataLoaded() const { return dataLoaded_; }
-    bool Scaled() const { return scaled_; }
-    bool Formatted() const { return formatted_; }
+    GraphZoomConstants ZoomState() const;
+    bool DataLoaded() const;
+    bool Scaled() const;
+    bool Formatted() const;
     // The held object itself: a host that changes it changes what the next redraw replays.
-    Ref<GraphData> CurrentData() const { return currentData_; }
-    double XMin() const { return displayed_.XMin; }
-    double XMax() const { return displayed_.XMax; }
-    double YMin() const { return displayed_.YMin; }
-    double YMax() const { return displayed_.YMax; }
+    Ref<GraphData> CurrentData() const;
+    double XMin() const;
+    double XMax() const;
+    double YMin() const;
+    double YMax() const;
     int32_t GraphPixelWidth() const;
     int32_t GraphPixelHeight() const;
     int32_t FramePixelWidth() const;
@@ -185,7 +185,7 @@ public:
     void DrawLabel(
         double X, double Y, const std::string& sText, int32_t Color = 0, bool bRefresh = true);
 
-    // Data series in axis units, handed whole to the plotting library (see PlotSeries). DrawY
+    // Data series in axis units, handed whole to the plotting library (libkrevo.so). DrawY
     // plots NumPoints values of YArray at X = XStart + k * XInterval; DrawXY plots XArray
     // against YArray. With KeepData on the series is retained first, whether or not it then
     // plots. Nothing happens while the graph is not scaled.
@@ -222,153 +222,9 @@ public:
     void ZoomOff();
 
 private:
-    // Receives one picture's pointer notifications and hands them to the control.
-    class PictureInput;
-
-    void Notify(std::string_view propertyName);
-    // The margin setters move the plot area at once only while nothing is drawn on it.
-    void MoveInsideIfEmpty();
-    void SetMargin(float& margin, float value, std::string_view propertyName);
-    void SetPictureBackColor(platform::PictureSurface& picture, OleColor value);
-
-    // Layout.
-    void MoveInside();
-    void LayoutGraph(double XMin, double YMin, double XMax, double YMax);
-    // Writes the control's axis types and formats into the current data's axes and scales them
-    // to the displayed bounds on the plot area's present size; Error 91 without a current data.
-    bool ScaleCurrentData();
-
-    // Clearing and retained data.
-    void ClearFrame(bool bRefresh);
-    void ClearInside(bool bRefresh);
-    void ResetCurrentData();
-    void GetKeepPanel();
-
-    // Grid, value text and origin marks; DrawFrame answers False, drawing nothing, while the
-    // graph is not scaled.
-    bool DrawFrame();
-    void DrawAxes();
-    void DrawOrigins();
-
-    // The frame of every drawing method: both pictures into retained mode and the frame drawn
-    // unless Formatted; then, with bRefresh, both refreshed (plot area first) and out of
-    // retained mode. KeepPanel is GetKeepPanel followed by fetching the last panel.
-    void BeginDrawing();
-    void EndDrawing(bool bRefresh);
-    Ref<PanelData> KeepPanel();
-
-    // Two points in plot pixels (whole numbers), each coordinate clamped to the drawable range;
-    // InRange tells whether none needed clamping. Error 91 without a current data.
-    struct PixelPoints {
-        double X1 = 0.0;
-        double X2 = 0.0;
-        double Y1 = 0.0;
-        double Y2 = 0.0;
-        bool InRange = false;
-    };
-    PixelPoints GetPixelPoint(double X1, double Y1, double X2, double Y2) const;
-    // Painting procedures in axis units, shared with the replay of retained items. A figure
-    // with a point outside the drawable range is not painted and leaves DataLoaded alone.
-    void PaintLine(double X1, double Y1, double X2, double Y2, int32_t Color);
-    void PaintRectangle(
-        double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
-    void PaintPoint(double X, double Y, int32_t Color);
-    void PaintEllipse(
-        double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor);
-    void PaintLabel(double X, double Y, const std::string& Text, int32_t Color);
-
-    // Series plotting, shared with the replay of retained series items. PlotSeries never
-    // raises: any error inside it (an array without the values the library reads, a failed
-    // conversion, no plotting library) drops the series, or its rest, silently, and then leaves
-    // DataLoaded alone. PlotInterleaved splits alternating points into two series; it is called
-    // only from PlotSeries and raises its errors there. The arrays are never changed.
-    void PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
-        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
-    void PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
-        const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
-
-    // The full redraw: clear, lay out for the range, frame, replay the current data, refresh.
-    void RedrawAll(double XMin, double YMin, double XMax, double YMax);
-    // Replay workers: no set-up of their own; every item is converted through the current
-    // data's axes. Series and shapes set the control's pen settings through its setters.
-    void DrawDataItem(const XYItem_Data& XY);
-    void DrawLabelItem(const XYItem_Label& Lbl);
-    void DrawShapeItem(const XYItem_Shape& Shp);
-    void DrawXYItem(const Ref<XYItem>& Item);
-    void DrawPanelItems(const Ref<PanelData>& Panel);
-    void DrawCurrentData(const Ref<GraphData>& Data);
-    template <class Item, class Retain, class Draw>
-    void DrawFromObject(const Ref<Item>& object, bool bRefresh, Retain retain, Draw draw);
-
-    // Pointer notifications of the two pictures, positions in picture pixels. The plot area's
-    // handlers run the zoom selection first, on the raw position, then convert it to values.
-    enum class PointerKind { down, move, up, click };
-    void FrameMouse(PointerKind kind, int16_t button, int16_t shift, float x, float y);
-    void InsideMouse(PointerKind kind, int16_t button, int16_t shift, float x, float y);
-    // The values under a plot pixel, through the current data's axes, each rounded to single
-    // precision. False when they cannot be had: not scaled, an axis format taken away by the
-    // host, a position beyond the 32-bit range, a value beyond single range; the caller then
-    // speaks pixels and leaves the tooltip alone.
-    bool PointerValues(float x, float y, double& X, double& Y) const;
-    void ShowPointerValues(double X, double Y);
-    // A rectangle of plot pixels to ordered axis values; grzLeftRight keeps the displayed Y
-    // range and grzUpDown the displayed X range. Error 6 for a pixel beyond the 32-bit range.
-    BoundsRecord GetValuePoint(const BoundsRecord& pixels, GraphZoomConstants mode) const;
-
-    // The zoom selection gesture and the zoom operations.
-    bool SelectionGesture(int16_t button) const;
-    void SelectionStart(float x, float y);
-    void SelectionDrag(float x, float y);
-    void SelectionEnd(float x, float y);
-    bool ZoomAllowed() const;
-    void ZoomToSelection(GraphZoomConstants mode);
-    void ZoomApplied(GraphZoomConstants mode, bool collapseX, bool collapseY);
-
-    platform::ControlContainer& container_;
-    platform::PictureSurface& pctFrame_;
-    platform::PictureSurface& pctGraph_;
-    std::unique_ptr<PictureInput> frameInput_;
-    std::unique_ptr<PictureInput> insideInput_;
-    OrvGraphEvents* sink_ = nullptr;
-
-    Ref<GraphData> currentData_;
-    AxisFormatRecord xFormat_ = EmptyFormat();
-    AxisFormatRecord yFormat_ = EmptyFormat();
-    GraphAxisTypeConstants xAxisType_ = gatLinear;
-    GraphAxisTypeConstants yAxisType_ = gatLinear;
-    BoundsRecord displayed_;
-    bool circlePoints_ = false;
-    int16_t circleRadius_ = 0;
-    bool cubicFit_ = false;
-    double cubicFitInterval_ = 0.0;
-    int32_t drawMode_ = 0;
-    int32_t drawStyle_ = 0;
-    int16_t drawWidth_ = 0;
-    bool frameEnabled_ = false;
-    float frameLeft_ = 0.0f;
-    float frameTop_ = 0.0f;
-    float frameRight_ = 0.0f;
-    float frameBottom_ = 0.0f;
-    OleColor frameForeColor_ = 0;
-    OleColor frameBackColor_ = 0;
-    bool zoomEnabled_ = false;
-    BoundsRecord zoomRect_;
-    bool anchorPending_ = false;
-    bool bandShown_ = false;
-    // The selection as last drawn (meaningful while bandShown_): its rectangle and the plot's
-    // size in pixels then, so that removing it draws exactly the same lines again.
-    BoundsRecord bandDrawn_;
-    int32_t bandWidth_ = 0;
-    int32_t bandHeight_ = 0;
-    GraphZoomConstants zoomState_ = grzOff;
-    OleColor insideBackColor_ = 0;
-    bool keepData_ = false;
-    bool dataLoaded_ = false;
-    bool formatted_ = false;
-    bool scaled_ = false;
-
-    // A new control holds zero and empty in every field, not a new AxisFormat's defaults.
-    static AxisFormatRecord EmptyFormat();
+    // Everything the control holds and does besides its public members.
+    class Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 } // namespace vantrel

@@ -1,4 +1,4 @@
-// Handles, default DC state, object selection and deletion, pixels, fills, copies and colours.
+// Handles, default DC state, object selection and deletion, pixels, fills and copies.
 #include "GdiTestSupport.h"
 
 #include <tuple>
@@ -121,24 +121,6 @@ TEST_F(DeviceContextTest, PixelsFillsAndCopiesStayInsideBitmapAndClip)
     ASSERT_TRUE(BitBlt(dc, 0, 1, 6, 3, dc, 0, 0, SRCCOPY));
     EXPECT_EQ(GetPixel(dc, 1, 1), 0x00FFFFFFu);
     EXPECT_EQ(GetPixel(dc, 1, 2), 0x00123456u);
-}
-
-TEST_F(DeviceContextTest, SystemColoursTranslateThroughTheClassicScheme)
-{
-    const std::tuple<const char*, uint32_t, COLORREF> rows[] = {
-        { "plain red", 0x000000FFu, 0x000000FFu },
-        { "window background", 0x80000005u, 0x00FFFFFFu },
-        { "window text", 0x80000008u, 0 },
-        { "button face", 0x8000000Fu, 0x00C8D0D4u },
-        { "menu bar, last index", 0x8000001Eu, 0x00C8D0D4u },
-        { "index beyond the table", 0x8000001Fu, CLR_INVALID },
-        { "palette index passes", 0x01000003u, 0x01000003u },
-        { "unknown high byte", 0x40000000u, CLR_INVALID },
-    };
-    for (const auto& [label, ole, expected] : rows)
-        EXPECT_EQ(TranslateColor(ole), expected) << label;
-    EXPECT_EQ(GetSysColor(15), 0x00C8D0D4u);
-    EXPECT_EQ(GetSysColor(99), 0u);
 }
 
 } // namespace

@@ -29,17 +29,6 @@ void WriteText(const std::string& path, const std::string& text)
     out << text;
 }
 
-TEST(MemoryPropertyBag, KeysIgnoreLetterCase)
-{
-    MemoryPropertyBag bag;
-    bag.WriteProperty("XAxisName", std::string("Time"), std::string());
-    bag.Set("xaxisname", std::string("Depth"));
-    EXPECT_EQ(bag.Count(), 1) << "the same entry, replaced";
-    EXPECT_EQ(bag.ReadProperty("XAXISNAME", std::string()), Variant(std::string("Depth")));
-    EXPECT_FALSE(bag.Contains("XAxisNam"));
-    EXPECT_EQ(bag.ReadProperty("Missing", int16_t { 10 }), Variant(int16_t { 10 }));
-}
-
 // A value equal to its default is left out (and removes what was stored); equal means equal
 // across number types, never across kinds nor between a single and a double that differ.
 TEST(MemoryPropertyBag, WriteLeavesOutValuesEqualToTheirDefault)

@@ -17,9 +17,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errFileAccess = 75;
-
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 // nlohmann reports the count of bytes read up to and including the offending one.

@@ -9,7 +9,6 @@ namespace vantrel::hostkit {
 
 namespace {
 
-constexpr int32_t errOutOfMemory = 7;
 constexpr uint32_t rgbMask = 0x00FFFFFFu;
 
 std::size_t Offset(const gdi::Surface& s, int32_t x, int32_t y)

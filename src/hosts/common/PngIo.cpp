@@ -10,9 +10,6 @@ namespace vantrel::hostkit {
 
 namespace {
 
-constexpr int32_t errOutOfMemory = 7;
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errFileAccess = 75;
 constexpr uint64_t maxReadPixels = uint64_t { 1 } << 26;
 
 std::string Reason(const png_image& image)

@@ -10,7 +10,6 @@ namespace vantrel::hostkit {
 
 namespace {
 
-constexpr int32_t errOutOfMemory = 7;
 constexpr int32_t maxSide = 32767;
 constexpr int64_t maxArea = int64_t { 1 } << 25;
 

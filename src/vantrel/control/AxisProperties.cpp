@@ -1,5 +1,5 @@
 // The control's own X and Y axis format records: stored and notified, applied at the next layout.
-#include <vantrel/OrvGraph.h>
+#include "control/OrvGraphImpl.h"
 
 namespace vantrel {
 
@@ -15,7 +15,7 @@ void Store(AxisFormatRecord& record, Field AxisFormatRecord::*field, Value value
 
 // Each property stores its field and notifies, also when the value is unchanged.
 #define VANTREL_FORMAT_PROPERTY(Property, Record, Field, Type)                                     \
-    void OrvGraph::Property(Type value)                                                            \
+    void OrvGraph::Impl::Property(Type value)                                                      \
     {                                                                                              \
         Store(Record, &AxisFormatRecord::Field, value);                                            \
         Notify(#Property);                                                                         \
@@ -48,7 +48,7 @@ VANTREL_FORMAT_PROPERTY(YOriginStyle, yFormat_, OriginStyle, GraphGridStyleConst
 #undef VANTREL_FORMAT_PROPERTY
 
 // A grid needs at least one line: 0 or less is ignored silently, without a notification.
-void OrvGraph::XGridLines(int32_t value)
+void OrvGraph::Impl::XGridLines(int32_t value)
 {
     if (value <= 0)
         return;
@@ -56,7 +56,7 @@ void OrvGraph::XGridLines(int32_t value)
     Notify("XGridLines");
 }
 
-void OrvGraph::YGridLines(int32_t value)
+void OrvGraph::Impl::YGridLines(int32_t value)
 {
     if (value <= 0)
         return;

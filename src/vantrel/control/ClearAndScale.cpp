@@ -1,38 +1,37 @@
 // Clearing the pictures and the current data, setting the scale, presenting retained drawing.
+#include "control/OrvGraphImpl.h"
+
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 
 // Draws nothing: grid, values and origin marks come back with the next drawing call (which
 // finds Formatted False) or the next full redraw.
-void OrvGraph::Clear(bool bRefresh)
+void OrvGraph::Impl::Clear(bool bRefresh)
 {
     ClearFrame(bRefresh);
     if (bRefresh) {
         zoomState_ = grzOff;
         // The selection collapses onto its current corner.
-        zoomRect_.XMin = zoomRect_.XMax;
-        zoomRect_.YMin = zoomRect_.YMax;
+        zoom_.Collapse(true, true);
     }
     ResetCurrentData();
     formatted_ = false;
     dataLoaded_ = false;
 }
 
-void OrvGraph::ClearFrame(bool bRefresh)
+void OrvGraph::Impl::ClearFrame(bool bRefresh)
 {
     ClearInside(bRefresh);
-    bandShown_ = false;
-    anchorPending_ = false;
+    zoom_.Erased();
     pctFrame_.AutoRedraw(true);
     pctFrame_.Cls();
     if (bRefresh)
         pctFrame_.AutoRedraw(false);
 }
 
-void OrvGraph::ClearInside(bool bRefresh)
+void OrvGraph::Impl::ClearInside(bool bRefresh)
 {
     pctGraph_.AutoRedraw(true);
     pctGraph_.Cls();
@@ -42,7 +41,7 @@ void OrvGraph::ClearInside(bool bRefresh)
 
 // The former current data is released, not changed: a host's source keeps its items. Unlike a
 // layout, the plot area stays where it is and the displayed bounds stay as they are.
-void OrvGraph::ResetCurrentData()
+void OrvGraph::Impl::ResetCurrentData()
 {
     currentData_ = std::make_shared<GraphData>();
     currentData_->Bounds()->SetRecord(displayed_);
@@ -50,14 +49,14 @@ void OrvGraph::ResetCurrentData()
 }
 
 // The range set becomes the full range too, to which an unzoom returns.
-void OrvGraph::SetScale(double XMin, double YMin, double XMax, double YMax)
+void OrvGraph::Impl::SetScale(double XMin, double YMin, double XMax, double YMax)
 {
     LayoutGraph(XMin, YMin, XMax, YMax);
     currentData_->Bounds()->SetRecord(displayed_);
 }
 
 // Presents what drawing with bRefresh False left in the retained images, and ends retained mode.
-void OrvGraph::Refresh()
+void OrvGraph::Impl::Refresh()
 {
     pctGraph_.AutoRedraw(true);
     pctFrame_.AutoRedraw(true);
@@ -67,7 +66,7 @@ void OrvGraph::Refresh()
     pctFrame_.AutoRedraw(false);
 }
 
-void OrvGraph::GetKeepPanel()
+void OrvGraph::Impl::GetKeepPanel()
 {
     const Ref<PanelManager> panels = currentData_->PanelList();
     if (panels->Count() == 0)

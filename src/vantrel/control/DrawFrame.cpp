@@ -1,9 +1,9 @@
 // The frame of the graph: grid marks and value text of both axes, then the origin marks.
+#include "control/OrvGraphImpl.h"
 #include "render/AxisPainter.h"
 #include "render/OriginPainter.h"
 
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/ControlContainer.h>
 #include <vantrel/platform/PictureSurface.h>
 
@@ -26,7 +26,7 @@ AxisParts PartsOf(const Ref<Axis>& axis)
 
 } // namespace
 
-bool OrvGraph::DrawFrame()
+bool OrvGraph::Impl::DrawFrame()
 {
     if (!scaled_)
         return false;
@@ -36,7 +36,7 @@ bool OrvGraph::DrawFrame()
 }
 
 // The copy-pen raster operation stays set on both pictures afterwards.
-void OrvGraph::DrawAxes()
+void OrvGraph::Impl::DrawAxes()
 {
     if (!currentData_)
         throw Error(errObjectNotSet);
@@ -59,7 +59,7 @@ void OrvGraph::DrawAxes()
 }
 
 // Compares each origin with the bounds last given to the layout, in the host's order.
-void OrvGraph::DrawOrigins()
+void OrvGraph::Impl::DrawOrigins()
 {
     if (!currentData_)
         throw Error(errObjectNotSet);

@@ -1,6 +1,7 @@
 // Drawing the host's items and panels, and the workers that replay retained data.
+#include "control/OrvGraphImpl.h"
+
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
@@ -28,42 +29,41 @@ template <class T> const T& Required(const Ref<T>& object)
 // The common frame of the four item methods: retention comes before the frame is drawn, and
 // the host's object itself joins the keep panel.
 template <class Item, class Retain, class Draw>
-void OrvGraph::DrawFromObject(const Ref<Item>& object, bool bRefresh, Retain retain, Draw draw)
+void OrvGraph::Impl::DrawFromObject(
+    const Ref<Item>& object, bool bRefresh, Retain retain, Draw draw)
 {
     if (!scaled_)
         return;
-    pctFrame_.AutoRedraw(true);
-    pctGraph_.AutoRedraw(true);
-    if (keepData_)
-        retain(*KeepPanel(), object);
-    if (!formatted_)
-        formatted_ = DrawFrame();
+    BeginDrawing(FrameDrawing::unlessFormatted, [&] {
+        if (keepData_)
+            retain(*KeepPanel(), object);
+    });
     draw(object);
     EndDrawing(bRefresh);
 }
 
-void OrvGraph::DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh)
+void OrvGraph::Impl::DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh)
 {
     DrawFromObject(
         XY, bRefresh, [](PanelData& keep, const Ref<XYItem_Data>& o) { keep.AddData(o, -1); },
         [this](const Ref<XYItem_Data>& o) { DrawDataItem(Required(o)); });
 }
 
-void OrvGraph::DrawFromLabel(const Ref<XYItem_Label>& Lbl, bool bRefresh)
+void OrvGraph::Impl::DrawFromLabel(const Ref<XYItem_Label>& Lbl, bool bRefresh)
 {
     DrawFromObject(
         Lbl, bRefresh, [](PanelData& keep, const Ref<XYItem_Label>& o) { keep.AddLabel(o, -1); },
         [this](const Ref<XYItem_Label>& o) { DrawLabelItem(Required(o)); });
 }
 
-void OrvGraph::DrawFromShape(const Ref<XYItem_Shape>& Shp, bool bRefresh)
+void OrvGraph::Impl::DrawFromShape(const Ref<XYItem_Shape>& Shp, bool bRefresh)
 {
     DrawFromObject(
         Shp, bRefresh, [](PanelData& keep, const Ref<XYItem_Shape>& o) { keep.AddShape(o, -1); },
         [this](const Ref<XYItem_Shape>& o) { DrawShapeItem(Required(o)); });
 }
 
-void OrvGraph::DrawFromItem(const Ref<XYItem>& Item, bool bRefresh)
+void OrvGraph::Impl::DrawFromItem(const Ref<XYItem>& Item, bool bRefresh)
 {
     DrawFromObject(
         Item, bRefresh, [](PanelData& keep, const Ref<XYItem>& o) { keep.AddItem(o, -1); },
@@ -71,14 +71,11 @@ void OrvGraph::DrawFromItem(const Ref<XYItem>& Item, bool bRefresh)
 }
 
 // The panel is drawn first and appended afterwards; from then on it is the keep panel.
-void OrvGraph::DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh)
+void OrvGraph::Impl::DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh)
 {
     if (!scaled_)
         return;
-    pctGraph_.AutoRedraw(true);
-    pctFrame_.AutoRedraw(true);
-    if (!formatted_)
-        formatted_ = DrawFrame();
+    BeginDrawing();
     DrawPanelItems(Panel);
     if (keepData_)
         currentData_->PanelList()->Add(Panel, -1);
@@ -86,7 +83,7 @@ void OrvGraph::DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh)
 }
 
 // The item's pen settings go through the control's setters and stay in force afterwards.
-void OrvGraph::DrawDataItem(const XYItem_Data& XY)
+void OrvGraph::Impl::DrawDataItem(const XYItem_Data& XY)
 {
     if (!XY.Enabled())
         return;
@@ -98,7 +95,7 @@ void OrvGraph::DrawDataItem(const XYItem_Data& XY)
         XY.Color2(), XY.InterleavedData(), XY.UseInterval());
 }
 
-void OrvGraph::DrawLabelItem(const XYItem_Label& Lbl)
+void OrvGraph::Impl::DrawLabelItem(const XYItem_Label& Lbl)
 {
     if (!Lbl.Enabled())
         return;
@@ -106,7 +103,7 @@ void OrvGraph::DrawLabelItem(const XYItem_Label& Lbl)
 }
 
 // The shape's pen settings stay in force afterwards, also for a shape type that draws nothing.
-void OrvGraph::DrawShapeItem(const XYItem_Shape& Shp)
+void OrvGraph::Impl::DrawShapeItem(const XYItem_Shape& Shp)
 {
     if (!Shp.Enabled())
         return;
@@ -115,8 +112,8 @@ void OrvGraph::DrawShapeItem(const XYItem_Shape& Shp)
     DrawMode(Shp.DrawMode());
     switch (Shp.ShapeType()) {
     case gstEllipse:
-        PaintEllipse(
-            Shp.X1(), Shp.Y1(), Shp.X2(), Shp.Y2(), Shp.Color(), Shp.Fill(), Shp.FillColor());
+        PaintBox(render::BoxFigure::Ellipse, Shp.X1(), Shp.Y1(), Shp.X2(), Shp.Y2(), Shp.Color(),
+            Shp.Fill(), Shp.FillColor());
         break;
     case gstLine:
         PaintLine(Shp.X1(), Shp.Y1(), Shp.X2(), Shp.Y2(), Shp.Color());
@@ -125,8 +122,8 @@ void OrvGraph::DrawShapeItem(const XYItem_Shape& Shp)
         PaintPoint(Shp.X1(), Shp.Y1(), Shp.Color());
         break;
     case gstRectangle:
-        PaintRectangle(
-            Shp.X1(), Shp.Y1(), Shp.X2(), Shp.Y2(), Shp.Color(), Shp.Fill(), Shp.FillColor());
+        PaintBox(render::BoxFigure::Rectangle, Shp.X1(), Shp.Y1(), Shp.X2(), Shp.Y2(), Shp.Color(),
+            Shp.Fill(), Shp.FillColor());
         break;
     default:
         break;
@@ -135,7 +132,7 @@ void OrvGraph::DrawShapeItem(const XYItem_Shape& Shp)
 
 // Enabled is not looked at here; each worker tests its own item. Type 3 and unknown types
 // draw nothing.
-void OrvGraph::DrawXYItem(const Ref<XYItem>& Item)
+void OrvGraph::Impl::DrawXYItem(const Ref<XYItem>& Item)
 {
     switch (Required(Item).TypeID()) {
     case gxyData:
@@ -153,7 +150,7 @@ void OrvGraph::DrawXYItem(const Ref<XYItem>& Item)
 }
 
 // The count is read once: items added while drawing are not drawn this time.
-void OrvGraph::DrawPanelItems(const Ref<PanelData>& Panel)
+void OrvGraph::Impl::DrawPanelItems(const Ref<PanelData>& Panel)
 {
     const PanelData& panel = Required(Panel);
     if (!panel.Enabled())
@@ -163,7 +160,7 @@ void OrvGraph::DrawPanelItems(const Ref<PanelData>& Panel)
         DrawXYItem(panel.Item(i));
 }
 
-void OrvGraph::DrawCurrentData(const Ref<GraphData>& Data)
+void OrvGraph::Impl::DrawCurrentData(const Ref<GraphData>& Data)
 {
     const int32_t count = Required(Data).PanelList()->Count();
     for (int32_t i = 1; i <= count; ++i)

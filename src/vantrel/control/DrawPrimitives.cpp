@@ -1,22 +1,25 @@
 // The public drawing methods in axis units: the drawing frame, painting and retention.
+#include "control/OrvGraphImpl.h"
+
 #include <cmath>
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
 
-void OrvGraph::BeginDrawing()
+void OrvGraph::Impl::BeginDrawing(FrameDrawing frame, const std::function<void()>& retainFirst)
 {
     pctGraph_.AutoRedraw(true);
     pctFrame_.AutoRedraw(true);
-    if (!formatted_)
+    if (retainFirst)
+        retainFirst();
+    if (frame == FrameDrawing::always || !formatted_)
         formatted_ = DrawFrame();
 }
 
 // Without bRefresh both pictures stay in retained mode, so that a run of drawings shows
 // together at the next refresh.
-void OrvGraph::EndDrawing(bool bRefresh)
+void OrvGraph::Impl::EndDrawing(bool bRefresh)
 {
     if (!bRefresh)
         return;
@@ -26,7 +29,7 @@ void OrvGraph::EndDrawing(bool bRefresh)
     pctFrame_.AutoRedraw(false);
 }
 
-Ref<PanelData> OrvGraph::KeepPanel()
+Ref<PanelData> OrvGraph::Impl::KeepPanel()
 {
     GetKeepPanel();
     const Ref<PanelManager> panels = currentData_->PanelList();
@@ -36,7 +39,8 @@ Ref<PanelData> OrvGraph::KeepPanel()
 // A figure is retained whether or not it was painted (it may lie beyond the drawable range),
 // with the control's pen settings of the moment, so that a replay paints it the same way.
 
-void OrvGraph::DrawLine(double X1, double Y1, double X2, double Y2, int32_t Color, bool bRefresh)
+void OrvGraph::Impl::DrawLine(
+    double X1, double Y1, double X2, double Y2, int32_t Color, bool bRefresh)
 {
     if (!scaled_)
         return;
@@ -48,20 +52,20 @@ void OrvGraph::DrawLine(double X1, double Y1, double X2, double Y2, int32_t Colo
     EndDrawing(bRefresh);
 }
 
-void OrvGraph::DrawRectangle(double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill,
-    int32_t FillColor, bool bRefresh)
+void OrvGraph::Impl::DrawRectangle(double X1, double Y1, double X2, double Y2, int32_t Color,
+    bool Fill, int32_t FillColor, bool bRefresh)
 {
     if (!scaled_)
         return;
     BeginDrawing();
-    PaintRectangle(X1, Y1, X2, Y2, Color, Fill, FillColor);
+    PaintBox(render::BoxFigure::Rectangle, X1, Y1, X2, Y2, Color, Fill, FillColor);
     if (keepData_)
         KeepPanel()->CreateShape(gstRectangle, X1, Y1, X2, Y2, -1, "", Color, Fill, FillColor, true,
             drawWidth_, drawStyle_, drawMode_);
     EndDrawing(bRefresh);
 }
 
-void OrvGraph::DrawPoint(double X, double Y, int32_t Color, bool bRefresh)
+void OrvGraph::Impl::DrawPoint(double X, double Y, int32_t Color, bool bRefresh)
 {
     if (!scaled_)
         return;
@@ -75,7 +79,7 @@ void OrvGraph::DrawPoint(double X, double Y, int32_t Color, bool bRefresh)
 
 // The radius applies to both axes in axis values, before conversion: the figure is round on
 // screen only when both axes have as many pixels per unit. A retained circle is an ellipse.
-void OrvGraph::DrawCircle(
+void OrvGraph::Impl::DrawCircle(
     double X, double Y, double Radius, int32_t Color, bool Fill, int32_t FillColor, bool bRefresh)
 {
     const double left = X - Radius;
@@ -89,13 +93,13 @@ void OrvGraph::DrawCircle(
     DrawEllipse(left, bottom, right, top, Color, Fill, FillColor, bRefresh);
 }
 
-void OrvGraph::DrawEllipse(double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill,
-    int32_t FillColor, bool bRefresh)
+void OrvGraph::Impl::DrawEllipse(double X1, double Y1, double X2, double Y2, int32_t Color,
+    bool Fill, int32_t FillColor, bool bRefresh)
 {
     if (!scaled_)
         return;
     BeginDrawing();
-    PaintEllipse(X1, Y1, X2, Y2, Color, Fill, FillColor);
+    PaintBox(render::BoxFigure::Ellipse, X1, Y1, X2, Y2, Color, Fill, FillColor);
     if (keepData_)
         KeepPanel()->CreateShape(gstEllipse, X1, Y1, X2, Y2, -1, "", Color, Fill, FillColor, true,
             drawWidth_, drawStyle_, drawMode_);
@@ -104,7 +108,8 @@ void OrvGraph::DrawEllipse(double X1, double Y1, double X2, double Y2, int32_t C
 
 // No Scaled test: a label draws and is retained in any state; without a current data the
 // conversion raises Error 91.
-void OrvGraph::DrawLabel(double X, double Y, const std::string& sText, int32_t Color, bool bRefresh)
+void OrvGraph::Impl::DrawLabel(
+    double X, double Y, const std::string& sText, int32_t Color, bool bRefresh)
 {
     BeginDrawing();
     PaintLabel(X, Y, sText, Color);

@@ -1,6 +1,7 @@
 // Drawing a whole data source: clear, take its axes and bounds on request, scale, draw it all.
+#include "control/OrvGraphImpl.h"
+
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
@@ -22,7 +23,7 @@ bool Degenerate(const BoundsRecord& b)
 
 } // namespace
 
-void OrvGraph::DrawFromSources(
+void OrvGraph::Impl::DrawFromSources(
     const Ref<GraphData>& SourceData, bool bScaleGraph, bool bFormatAxes, bool bRefresh)
 {
     Clear(false);
@@ -55,9 +56,7 @@ void OrvGraph::DrawFromSources(
     if (!scaled_)
         return;
 
-    pctGraph_.AutoRedraw(true);
-    pctFrame_.AutoRedraw(true);
-    formatted_ = DrawFrame();
+    BeginDrawing(FrameDrawing::always);
     // The source is drawn, not the current data; with KeepData on they are the same object.
     DrawCurrentData(Required(SourceData));
     EndDrawing(bRefresh);

@@ -1,7 +1,8 @@
 // Placing the frame and the plot area, and laying the displayed range onto the plot area.
+#include "control/OrvGraphImpl.h"
+
 #include <cmath>
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
 #include <vantrel/platform/ControlContainer.h>
 #include <vantrel/platform/PictureSurface.h>
@@ -24,7 +25,7 @@ float CheckedSum(float a, float b)
 
 // Nothing is redrawn or rescaled: the axes keep the mapping to the former plot size until the
 // next scaling.
-void OrvGraph::Resize()
+void OrvGraph::Impl::Resize()
 {
     pctFrame_.Top(0.0f);
     pctFrame_.Left(0.0f);
@@ -33,7 +34,7 @@ void OrvGraph::Resize()
     MoveInside();
 }
 
-void OrvGraph::MoveInside()
+void OrvGraph::Impl::MoveInside()
 {
     const float width = container_.ScaleWidth();
     const float height = container_.ScaleHeight();
@@ -51,7 +52,7 @@ void OrvGraph::MoveInside()
     pctGraph_.Move(frameLeft_, frameTop_, width - leftRight, height - topBottom);
 }
 
-bool OrvGraph::ScaleCurrentData()
+bool OrvGraph::Impl::ScaleCurrentData()
 {
     if (!currentData_)
         throw Error(errObjectNotSet);
@@ -74,7 +75,7 @@ bool OrvGraph::ScaleCurrentData()
 }
 
 // The displayed bounds are stored before anything can fail, also when scaling does.
-void OrvGraph::LayoutGraph(double XMin, double YMin, double XMax, double YMax)
+void OrvGraph::Impl::LayoutGraph(double XMin, double YMin, double XMax, double YMax)
 {
     MoveInside();
     displayed_ = BoundsRecord { XMin, XMax, YMin, YMax };

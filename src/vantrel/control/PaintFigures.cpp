@@ -5,11 +5,11 @@
 // operation on the plot DC (left set afterwards), paints with the control's pen style and width
 // and sets DataLoaded. Pixel positions are whole numbers carried as doubles and reach the
 // graphics layer through CLng. Colour arguments are GDI colours, passed on unchanged.
+#include "control/OrvGraphImpl.h"
 #include "render/FigurePainter.h"
 #include "render/PixelRange.h"
 
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/Rounding.h>
 #include <vantrel/platform/PictureSurface.h>
 
@@ -28,7 +28,8 @@ gdi::COLORREF GdiColor(int32_t color) { return static_cast<gdi::COLORREF>(color)
 
 } // namespace
 
-OrvGraph::PixelPoints OrvGraph::GetPixelPoint(double X1, double Y1, double X2, double Y2) const
+OrvGraph::Impl::PixelPoints OrvGraph::Impl::GetPixelPoint(
+    double X1, double Y1, double X2, double Y2) const
 {
     using render::ClampPixel;
     if (!currentData_)
@@ -52,7 +53,7 @@ OrvGraph::PixelPoints OrvGraph::GetPixelPoint(double X1, double Y1, double X2, d
     return points;
 }
 
-void OrvGraph::PaintLine(double X1, double Y1, double X2, double Y2, int32_t Color)
+void OrvGraph::Impl::PaintLine(double X1, double Y1, double X2, double Y2, int32_t Color)
 {
     const PixelPoints at = GetPixelPoint(X1, Y1, X2, Y2);
     if (!at.InRange)
@@ -64,36 +65,23 @@ void OrvGraph::PaintLine(double X1, double Y1, double X2, double Y2, int32_t Col
     dataLoaded_ = true;
 }
 
-void OrvGraph::PaintRectangle(
-    double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor)
+// Rectangles and ellipses: the figure's box given by two corners.
+void OrvGraph::Impl::PaintBox(render::BoxFigure figure, double X1, double Y1, double X2, double Y2,
+    int32_t Color, bool Fill, int32_t FillColor)
 {
     const PixelPoints at = GetPixelPoint(X1, Y1, X2, Y2);
     if (!at.InRange)
         return;
     const gdi::HDC dc = pctGraph_.hDC();
     gdi::SetROP2(dc, drawMode_);
-    render::PaintBoxFigure(dc, render::BoxFigure::Rectangle, { drawStyle_, drawWidth_ },
-        GdiColor(Color), Fill ? std::optional(GdiColor(FillColor)) : std::nullopt, CLng(at.X1),
-        CLng(at.Y1), CLng(at.X2), CLng(at.Y2));
-    dataLoaded_ = true;
-}
-
-void OrvGraph::PaintEllipse(
-    double X1, double Y1, double X2, double Y2, int32_t Color, bool Fill, int32_t FillColor)
-{
-    const PixelPoints at = GetPixelPoint(X1, Y1, X2, Y2);
-    if (!at.InRange)
-        return;
-    const gdi::HDC dc = pctGraph_.hDC();
-    gdi::SetROP2(dc, drawMode_);
-    render::PaintBoxFigure(dc, render::BoxFigure::Ellipse, { drawStyle_, drawWidth_ },
-        GdiColor(Color), Fill ? std::optional(GdiColor(FillColor)) : std::nullopt, CLng(at.X1),
-        CLng(at.Y1), CLng(at.X2), CLng(at.Y2));
+    render::PaintBoxFigure(dc, figure, { drawStyle_, drawWidth_ }, GdiColor(Color),
+        Fill ? std::optional(GdiColor(FillColor)) : std::nullopt, CLng(at.X1), CLng(at.Y1),
+        CLng(at.X2), CLng(at.Y2));
     dataLoaded_ = true;
 }
 
 // The range test covers only the one point.
-void OrvGraph::PaintPoint(double X, double Y, int32_t Color)
+void OrvGraph::Impl::PaintPoint(double X, double Y, int32_t Color)
 {
     const PixelPoints at = GetPixelPoint(X, Y, X, Y);
     if (!at.InRange)
@@ -106,7 +94,7 @@ void OrvGraph::PaintPoint(double X, double Y, int32_t Color)
 
 // The text stands to the upper right of the point: its top-left corner 2 pixels right of it and
 // one height of "0" in the plot's font above it, so its lower edge lies on the point's row.
-void OrvGraph::PaintLabel(double X, double Y, const std::string& Text, int32_t Color)
+void OrvGraph::Impl::PaintLabel(double X, double Y, const std::string& Text, int32_t Color)
 {
     const PixelPoints at = GetPixelPoint(X, Y, X, Y);
     if (!at.InRange)

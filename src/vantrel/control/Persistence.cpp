@@ -1,8 +1,8 @@
 // Saving and restoring the 48 design-time properties through the host's property bag.
+#include "control/OrvGraphImpl.h"
 #include "core/VariantConversion.h"
 
 #include <array>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/ControlContainer.h>
 
 namespace vantrel {
@@ -188,7 +188,7 @@ void OrvGraph::ReadProperties(PropertyBag& bag)
         const char* key = entry.readKey ? entry.readKey : entry.key;
         entry.read(*this, bag.ReadProperty(key, entry.defaultValue));
     }
-    if (container_.UserMode())
+    if (impl_->UserMode())
         Clear(true);
 }
 

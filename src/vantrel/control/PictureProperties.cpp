@@ -1,6 +1,7 @@
 // Properties that live in the pictures or act on them: appearance, pointer, enabled, colours.
+#include "control/OrvGraphImpl.h"
+
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 #include <vantrel/platform/PictureSurface.h>
 
 namespace vantrel {
@@ -17,57 +18,57 @@ int16_t NarrowTo16(int32_t value)
 
 } // namespace
 
-GraphAppearanceConstants OrvGraph::FrameAppearance() const
+GraphAppearanceConstants OrvGraph::Impl::FrameAppearance() const
 {
     return static_cast<GraphAppearanceConstants>(pctFrame_.Appearance());
 }
 
 // A new border erases the picture: the back colour is set again. Nothing is redrawn.
-void OrvGraph::FrameAppearance(GraphAppearanceConstants value)
+void OrvGraph::Impl::FrameAppearance(GraphAppearanceConstants value)
 {
     pctFrame_.Appearance(NarrowTo16(value));
     pctFrame_.BackColor(frameBackColor_);
     Notify("FrameAppearance");
 }
 
-GraphAppearanceConstants OrvGraph::InsideAppearance() const
+GraphAppearanceConstants OrvGraph::Impl::InsideAppearance() const
 {
     return static_cast<GraphAppearanceConstants>(pctGraph_.Appearance());
 }
 
-void OrvGraph::InsideAppearance(GraphAppearanceConstants value)
+void OrvGraph::Impl::InsideAppearance(GraphAppearanceConstants value)
 {
     pctGraph_.Appearance(NarrowTo16(value));
     pctGraph_.BackColor(insideBackColor_);
     Notify("InsideAppearance");
 }
 
-int32_t OrvGraph::FrameMousePointer() const { return pctFrame_.MousePointer(); }
+int32_t OrvGraph::Impl::FrameMousePointer() const { return pctFrame_.MousePointer(); }
 
-void OrvGraph::FrameMousePointer(int32_t value)
+void OrvGraph::Impl::FrameMousePointer(int32_t value)
 {
     pctFrame_.MousePointer(NarrowTo16(value));
     Notify("FrameMousePointer");
 }
 
-int32_t OrvGraph::InsideMousePointer() const { return pctGraph_.MousePointer(); }
+int32_t OrvGraph::Impl::InsideMousePointer() const { return pctGraph_.MousePointer(); }
 
-void OrvGraph::InsideMousePointer(int32_t value)
+void OrvGraph::Impl::InsideMousePointer(int32_t value)
 {
     pctGraph_.MousePointer(NarrowTo16(value));
     Notify("InsideMousePointer");
 }
 
-bool OrvGraph::Enabled() const { return pctGraph_.Enabled(); }
+bool OrvGraph::Impl::Enabled() const { return pctGraph_.Enabled(); }
 
-void OrvGraph::Enabled(bool value)
+void OrvGraph::Impl::Enabled(bool value)
 {
     pctGraph_.Enabled(value);
     pctFrame_.Enabled(value);
     Notify("Enabled");
 }
 
-void OrvGraph::FrameForeColor(OleColor value)
+void OrvGraph::Impl::FrameForeColor(OleColor value)
 {
     pctFrame_.ForeColor(value);
     frameForeColor_ = value;
@@ -76,13 +77,13 @@ void OrvGraph::FrameForeColor(OleColor value)
 
 // Setting a picture's back colour erases it; the redraw puts the graph back when there is
 // retained data to replay.
-void OrvGraph::SetPictureBackColor(platform::PictureSurface& picture, OleColor value)
+void OrvGraph::Impl::SetPictureBackColor(platform::PictureSurface& picture, OleColor value)
 {
     picture.AutoRedraw(true);
     picture.BackColor(value);
 }
 
-void OrvGraph::FrameBackColor(OleColor value)
+void OrvGraph::Impl::FrameBackColor(OleColor value)
 {
     SetPictureBackColor(pctFrame_, value);
     frameBackColor_ = value;
@@ -91,7 +92,7 @@ void OrvGraph::FrameBackColor(OleColor value)
     pctFrame_.AutoRedraw(false);
 }
 
-void OrvGraph::InsideBackColor(OleColor value)
+void OrvGraph::Impl::InsideBackColor(OleColor value)
 {
     SetPictureBackColor(pctGraph_, value);
     insideBackColor_ = value;

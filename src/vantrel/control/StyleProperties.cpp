@@ -1,36 +1,37 @@
 // Stored properties of drawing style, retention, zoom and frame margins, with their checks.
+#include "control/OrvGraphImpl.h"
+
 #include <cmath>
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 
 namespace vantrel {
 
-void OrvGraph::KeepData(bool value)
+void OrvGraph::Impl::KeepData(bool value)
 {
     keepData_ = value;
     Notify("KeepData");
 }
 
-void OrvGraph::ZoomEnabled(bool value)
+void OrvGraph::Impl::ZoomEnabled(bool value)
 {
     zoomEnabled_ = value;
     Notify("ZoomEnabled");
 }
 
-void OrvGraph::DrawStyle(int32_t value)
+void OrvGraph::Impl::DrawStyle(int32_t value)
 {
     drawStyle_ = value;
     Notify("DrawStyle");
 }
 
-void OrvGraph::DrawMode(int32_t value)
+void OrvGraph::Impl::DrawMode(int32_t value)
 {
     drawMode_ = value;
     Notify("DrawMode");
 }
 
 // A negative width is ignored silently.
-void OrvGraph::DrawWidth(int16_t value)
+void OrvGraph::Impl::DrawWidth(int16_t value)
 {
     if (value < 0)
         return;
@@ -38,14 +39,14 @@ void OrvGraph::DrawWidth(int16_t value)
     Notify("DrawWidth");
 }
 
-void OrvGraph::CirclePoints(bool value)
+void OrvGraph::Impl::CirclePoints(bool value)
 {
     circlePoints_ = value;
     Notify("CirclePoints");
 }
 
 // 0 or less is ignored silently; above the 16-bit field's range is an overflow.
-void OrvGraph::CircleRadius(int32_t value)
+void OrvGraph::Impl::CircleRadius(int32_t value)
 {
     if (value <= 0)
         return;
@@ -55,14 +56,14 @@ void OrvGraph::CircleRadius(int32_t value)
     Notify("CircleRadius");
 }
 
-void OrvGraph::CubicFit(bool value)
+void OrvGraph::Impl::CubicFit(bool value)
 {
     cubicFit_ = value;
     Notify("CubicFit");
 }
 
 // Only 0.1 to 10 pixels, both included, are taken; anything else (NaN too) is ignored.
-void OrvGraph::CubicFitInterval(double value)
+void OrvGraph::Impl::CubicFitInterval(double value)
 {
     if (!(value >= 0.1 && value <= 10.0))
         return;
@@ -70,29 +71,29 @@ void OrvGraph::CubicFitInterval(double value)
     Notify("CubicFitInterval");
 }
 
-void OrvGraph::MoveInsideIfEmpty()
+void OrvGraph::Impl::MoveInsideIfEmpty()
 {
     if (!dataLoaded_)
         MoveInside();
 }
 
-void OrvGraph::FrameEnabled(bool value)
+void OrvGraph::Impl::FrameEnabled(bool value)
 {
     frameEnabled_ = value;
     Notify("FrameEnabled");
     MoveInsideIfEmpty();
 }
 
-void OrvGraph::SetMargin(float& margin, float value, std::string_view propertyName)
+void OrvGraph::Impl::SetMargin(float& margin, float value, std::string_view propertyName)
 {
     margin = value;
     Notify(propertyName);
     MoveInsideIfEmpty();
 }
 
-void OrvGraph::FrameLeft(float value) { SetMargin(frameLeft_, value, "FrameLeft"); }
-void OrvGraph::FrameTop(float value) { SetMargin(frameTop_, value, "FrameTop"); }
-void OrvGraph::FrameRight(float value) { SetMargin(frameRight_, value, "FrameRight"); }
-void OrvGraph::FrameBottom(float value) { SetMargin(frameBottom_, value, "FrameBottom"); }
+void OrvGraph::Impl::FrameLeft(float value) { SetMargin(frameLeft_, value, "FrameLeft"); }
+void OrvGraph::Impl::FrameTop(float value) { SetMargin(frameTop_, value, "FrameTop"); }
+void OrvGraph::Impl::FrameRight(float value) { SetMargin(frameRight_, value, "FrameRight"); }
+void OrvGraph::Impl::FrameBottom(float value) { SetMargin(frameBottom_, value, "FrameBottom"); }
 
 } // namespace vantrel

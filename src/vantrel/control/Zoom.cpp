@@ -1,25 +1,27 @@
 // The zoom operations: the selection, given bounds or the home bounds redrawn from the retained
 // data. Only the displayed bounds change; the current data's Bounds (home) never do here.
+#include "control/OrvGraphImpl.h"
+#include "interaction/PointerValues.h"
+
 #include <vantrel/Error.h>
-#include <vantrel/OrvGraph.h>
 
 namespace vantrel {
 
-bool OrvGraph::ZoomAllowed() const { return keepData_ && zoomEnabled_ && dataLoaded_; }
+bool OrvGraph::Impl::ZoomAllowed() const { return keepData_ && zoomEnabled_ && dataLoaded_; }
 
-void OrvGraph::ZoomBox() { ZoomToSelection(grzBox); }
-void OrvGraph::ZoomHorizontal() { ZoomToSelection(grzLeftRight); }
-void OrvGraph::ZoomVertical() { ZoomToSelection(grzUpDown); }
+void OrvGraph::Impl::ZoomBox() { ZoomToSelection(grzBox); }
+void OrvGraph::Impl::ZoomHorizontal() { ZoomToSelection(grzLeftRight); }
+void OrvGraph::Impl::ZoomVertical() { ZoomToSelection(grzUpDown); }
 
 // Each zoom converts the selection with the axes as displayed now, so zooms nest. A selection
 // of no extent in values (a press without a drag, a selection already applied) changes nothing.
-void OrvGraph::ZoomToSelection(GraphZoomConstants mode)
+void OrvGraph::Impl::ZoomToSelection(GraphZoomConstants mode)
 {
     if (!ZoomAllowed())
         return;
     BoundsRecord target;
     try {
-        target = GetValuePoint(zoomRect_, mode);
+        target = interaction::SelectionValues(currentData_, displayed_, zoom_.Rect(), mode);
     } catch (const Error&) {
         // A position no pixel can have (beyond 32 bits, not a number) selects nothing.
         return;
@@ -33,7 +35,7 @@ void OrvGraph::ZoomToSelection(GraphZoomConstants mode)
 }
 
 // The bounds go to the redraw as given, not reordered.
-void OrvGraph::ZoomUser(double XMin, double YMin, double XMax, double YMax)
+void OrvGraph::Impl::ZoomUser(double XMin, double YMin, double XMax, double YMax)
 {
     if (!ZoomAllowed())
         return;
@@ -44,7 +46,7 @@ void OrvGraph::ZoomUser(double XMin, double YMin, double XMax, double YMax)
 }
 
 // Already home: nothing changes, ZoomState included.
-void OrvGraph::ZoomOff()
+void OrvGraph::Impl::ZoomOff()
 {
     if (!ZoomAllowed() || !currentData_)
         return;
@@ -61,15 +63,11 @@ void OrvGraph::ZoomOff()
 }
 
 // The redraw erased the selection's lines with the picture.
-void OrvGraph::ZoomApplied(GraphZoomConstants mode, bool collapseX, bool collapseY)
+void OrvGraph::Impl::ZoomApplied(GraphZoomConstants mode, bool collapseX, bool collapseY)
 {
-    if (collapseX)
-        zoomRect_.XMin = zoomRect_.XMax;
-    if (collapseY)
-        zoomRect_.YMin = zoomRect_.YMax;
+    zoom_.Collapse(collapseX, collapseY);
     zoomState_ = mode;
-    bandShown_ = false;
-    anchorPending_ = false;
+    zoom_.Erased();
 }
 
 } // namespace vantrel

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <vantrel/Error.h>
+#include <vantrel/NumberText.h>
 #include <vantrel/Rounding.h>
-#include <vantrel/ValueText.h>
 
 namespace vantrel {
 

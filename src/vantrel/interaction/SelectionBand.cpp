@@ -50,27 +50,6 @@ void DrawLine(gdi::HDC dc, const BandLine& line)
     }
 }
 
-// The raster operation for the scope; the previous one comes back at its end.
-class RasterOpScope {
-public:
-    RasterOpScope(gdi::HDC dc, int32_t rop2)
-        : dc_(dc)
-        , previous_(gdi::SetROP2(dc, rop2))
-    {
-    }
-    ~RasterOpScope()
-    {
-        if (previous_ != 0)
-            gdi::SetROP2(dc_, previous_);
-    }
-    RasterOpScope(const RasterOpScope&) = delete;
-    RasterOpScope& operator=(const RasterOpScope&) = delete;
-
-private:
-    gdi::HDC dc_;
-    int32_t previous_;
-};
-
 } // namespace
 
 BandLines LinesOf(const BoundsRecord& selection, int32_t width, int32_t height)
@@ -102,7 +81,7 @@ void ShowInstead(gdi::HDC dc, const BandLines& from, const BandLines& to)
     if (changeCount == 0)
         return;
     const render::PenScope pen(dc, gdi::PS_DOT, 0, 0);
-    const RasterOpScope invert(dc, gdi::R2_NOT);
+    const render::RasterOpScope invert(dc, gdi::R2_NOT);
     for (size_t i = 0; i < changeCount; ++i)
         DrawLine(dc, changes[i]);
 }

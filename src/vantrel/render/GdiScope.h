@@ -1,6 +1,6 @@
-// Scope objects for device-context state: an object created and selected for one figure, and a
-// text colour set for one pass. Both put the previous state back when the scope ends, also when
-// an error leaves it, so that no handle outlives its drawing.
+// Scope objects for device-context state: an object created and selected for one figure, a
+// text colour set for one pass, a raster operation for one drawing. Each puts the previous state
+// back when the scope ends, also when an error leaves it, so that no handle outlives its drawing.
 #pragma once
 
 #include <gdi/Gdi.h>
@@ -77,6 +77,27 @@ public:
 private:
     gdi::HDC dc_;
     gdi::COLORREF previous_;
+};
+
+// The raster operation for the scope; the previous one comes back at its end.
+class RasterOpScope {
+public:
+    RasterOpScope(gdi::HDC dc, int32_t rop2)
+        : dc_(dc)
+        , previous_(gdi::SetROP2(dc, rop2))
+    {
+    }
+    ~RasterOpScope()
+    {
+        if (previous_ != 0)
+            gdi::SetROP2(dc_, previous_);
+    }
+    RasterOpScope(const RasterOpScope&) = delete;
+    RasterOpScope& operator=(const RasterOpScope&) = delete;
+
+private:
+    gdi::HDC dc_;
+    int32_t previous_;
 };
 
 } // namespace vantrel::render

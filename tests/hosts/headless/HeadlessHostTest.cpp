@@ -59,43 +59,4 @@ TEST(HeadlessHost, SaveAndLoadGoThroughTheBag)
     EXPECT_EQ(second.Graph().FramePixelWidth(), 300 - 4);
 }
 
-TEST(HeadlessHost, RecordsNotificationsAndCountsNoObjectsAfterDrawingCalls)
-{
-    HeadlessHost host;
-    host.InitNew();
-    EXPECT_EQ(host.PropertyChanges().size(), 46u);
-    host.ClearPropertyChanges();
-    host.Graph().DrawMode(6);
-    EXPECT_EQ(host.PropertyChanges(), std::vector<std::string> { "DrawMode" });
-    host.Graph().Clear();
-    host.Graph().SetScale(0, 0, 1, 1);
-    EXPECT_EQ(host.GdiObjectCount(), 0);
-}
-
-TEST(HeadlessHost, ResizeKeepsTheMarginsAndScaleUntilTheNextLayout)
-{
-    HeadlessHost host(400, 300);
-    host.InitNew();
-    host.Graph().Clear();
-    host.Graph().SetScale(0, 0, 10, 10);
-    host.ResizePixels(500, 400);
-    EXPECT_EQ(host.Graph().GraphPixelWidth(), 500 - 112 - 4);
-    EXPECT_EQ(host.Graph().CurrentData()->XAxis()->Design()->GetPixel(10), 400 - 112 - 4);
-}
-
-TEST(HeadlessHost, PointerInputReachesTheControlOnlyWhileEnabled)
-{
-    // The control does nothing with pointer input yet; delivering it must be harmless.
-    HeadlessHost host;
-    host.InitNew();
-    host.InsideMouseDown(1, 0, 10, 10);
-    host.InsideMouseMove(1, 0, 20, 20);
-    host.InsideMouseUp(1, 0, 20, 20);
-    host.InsideClick();
-    host.Graph().Enabled(false);
-    host.FrameMouseDown(1, 0, 5, 5);
-    host.FrameClick();
-    EXPECT_EQ(host.InsideToolTipText(), "");
-}
-
 } // namespace

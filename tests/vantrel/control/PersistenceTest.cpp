@@ -1,10 +1,10 @@
 // Saving and restoring the design-time properties through a property bag.
 #include "SitedGraph.h"
+#include "vantrel/ErrorOf.h"
 
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <vantrel/Error.h>
 #include <vantrel/JsonPropertyBag.h>
 #include <vantrel/MemoryPropertyBag.h>
 
@@ -40,8 +40,6 @@ TEST(OrvGraphPersistence, ReadValuesAreConvertedAndCheckedByTheSetters)
     const ReadCase cases[] = {
         { "refused interval keeps the creation value", "CubicFitInterval", Variant(20.0),
             [](const OrvGraph& g) { return g.CubicFitInterval() == 0.0; } },
-        { "refused width keeps the creation value", "DrawWidth", Variant(int16_t { -2 }),
-            [](const OrvGraph& g) { return g.DrawWidth() == 0; } },
         { "radius rounds to nearest", "CircleRadius", Variant(2.6),
             [](const OrvGraph& g) { return g.CircleRadius() == 3; } },
         { "radius ties to even", "CircleRadius", Variant(4.5),
@@ -70,12 +68,7 @@ TEST(OrvGraphPersistence, AConversionErrorStopsReadingBeforeClear)
         MemoryPropertyBag bag;
         bag.Set(
             "DrawWidth", number == 13 ? Variant(std::string("wide")) : Variant(int32_t { 40000 }));
-        try {
-            s.graph.ReadProperties(bag);
-            ADD_FAILURE() << "no error for error " << number;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), number);
-        }
+        EXPECT_EQ(test::ErrorOf([&] { s.graph.ReadProperties(bag); }), number);
         EXPECT_EQ(s.graph.DrawMode(), 13) << "entries before it were read";
         EXPECT_FALSE(s.graph.FrameEnabled()) << "entries after it were not";
         EXPECT_FALSE(s.graph.CurrentData());
@@ -94,79 +87,34 @@ TEST(OrvGraphPersistence, PictureBackedPropertiesAreWrittenAsThePicturesReport)
     EXPECT_EQ(bag.Get("FrameAppearance"), Variant(int32_t { 0 }));
 }
 
-} // namespace
-
-namespace {
-
-// Every persisted property away from its default, so that each of the 48 entries is written.
-void SetEveryPropertyAwayFromDefault(OrvGraph& g)
-{
-    g.FrameAppearance(graFlat);
-    g.InsideAppearance(graFlat);
-    g.FrameMousePointer(1);
-    g.InsideMousePointer(99);
-    g.FrameForeColor(0x102030);
-    g.FrameBackColor(0x405060);
-    g.InsideBackColor(0x80000008u);
-    g.Enabled(false);
-    g.KeepData(false);
-    g.ZoomEnabled(false);
-    g.DrawStyle(2);
-    g.DrawMode(7);
-    g.DrawWidth(3);
-    g.FrameEnabled(false);
-    g.FrameLeft(900.25f);
-    g.FrameRight(300.5f);
-    g.FrameTop(750.75f);
-    g.FrameBottom(120.0f);
-    g.XAxisType(gatLog);
-    g.XGridStyle(ggsNotches);
-    g.XGridLines(7);
-    g.XGridColor(0x0000FF);
-    g.XAxisName("Frequency");
-    g.XAxisUnits("Hz");
-    g.XAxisValues(false);
-    g.XAxisToolTip(false);
-    g.XAxisValuePrecision(1);
-    g.XAxisValueFormat(gavPrefix);
-    g.XOrigin(0.1);
-    g.XOriginColor(0x00FF00);
-    g.XOriginStyle(ggsNone);
-    g.YAxisType(gatLog);
-    g.YGridStyle(ggsNone);
-    g.YGridLines(4);
-    g.YGridColor(0xFF0000);
-    g.YAxisName("Gain");
-    g.YAxisUnits("dB");
-    g.YAxisValues(false);
-    g.YAxisToolTip(false);
-    g.YAxisValuePrecision(-2);
-    g.YAxisValueFormat(gavScientific);
-    g.YOrigin(-1e300);
-    g.YOriginColor(0x123456);
-    g.YOriginStyle(ggsNotches);
-    g.CirclePoints(true);
-    g.CircleRadius(12);
-    g.CubicFit(true);
-    g.CubicFitInterval(2.5);
-}
-
 TEST(OrvGraphPersistence, EveryPropertySurvivesAMemoryBagAndAJsonFile)
 {
+    // Every persisted property away from its default, so that each of the 48 entries is written.
+    using S = std::string;
+    const std::pair<const char*, Variant> entries[] = { { "FrameAppearance", 0 },
+        { "InsideAppearance", 0 }, { "FrameMousePointer", 1 }, { "InsideMousePointer", 99 },
+        { "FrameForeColor", 0x102030 }, { "FrameBackColor", 0x405060 },
+        { "InsideBackColor", int32_t(0x80000008u) }, { "Enabled", false }, { "KeepData", false },
+        { "ZoomEnabled", false }, { "DrawStyle", 2 }, { "DrawMode", 7 }, { "DrawWidth", 3 },
+        { "FrameEnabled", false }, { "FrameLeft", 900.25f }, { "FrameRight", 300.5f },
+        { "FrameTop", 750.75f }, { "FrameBottom", 120.0f }, { "XAxisType", 1 }, { "XGridStyle", 2 },
+        { "XGridLines", 7 }, { "XGridColor", 0x0000FF }, { "XAxisName", S("Frequency") },
+        { "XAxisUnits", S("Hz") }, { "XAxisValues", false }, { "XAxisToolTip", false },
+        { "XAxisValuePrecision", 1 }, { "XAxisValueFormat", 1 }, { "XOrigin", 0.1 },
+        { "XOriginColor", 0x00FF00 }, { "XOriginStyle", 0 }, { "YAxisType", 1 },
+        { "YGridStyle", 0 }, { "YGridLines", 4 }, { "YGridColor", 0xFF0000 },
+        { "YAxisName", S("Gain") }, { "YAxisUnits", S("dB") }, { "YAxisValues", false },
+        { "YAxisToolTip", false }, { "YAxisValuePrecision", -2 }, { "YAxisValueFormat", 2 },
+        { "YOrigin", -1e300 }, { "YOriginColor", 0x123456 }, { "YOriginStyle", 2 },
+        { "CirclePoints", true }, { "CircleRadius", 12 }, { "CubicFit", true },
+        { "CubicFitInterval", 2.5 } };
+    MemoryPropertyBag away;
+    for (const auto& [key, value] : entries)
+        away.Set(key, value);
     SitedGraph original;
-    original.Init();
-    SetEveryPropertyAwayFromDefault(original.graph);
+    original.graph.ReadProperties(away);
     const auto written = vantrel::testing::PersistedEntries(original.graph);
     ASSERT_EQ(written.size(), 48u);
-    // Keys in order, values in their written types (which may differ from the property's).
-    EXPECT_EQ(written[0].first, "FrameAppearance");
-    EXPECT_EQ(written[22].first, "XAxisName");
-    EXPECT_EQ(written[47].first, "CubicFitInterval");
-    EXPECT_EQ(written[6].second, Variant(int32_t(0x80000008u)));
-    EXPECT_EQ(written[12].second, Variant(int16_t { 3 }));
-    EXPECT_EQ(written[14].second, Variant(900.25f));
-    EXPECT_EQ(written[28].second, Variant(0.1));
-    EXPECT_EQ(written[45].second, Variant(int32_t { 12 }));
 
     const std::string path = std::string(VANTREL_TEST_OUTPUT_DIR) + "/control-properties.json";
     JsonPropertyBag json;

@@ -1,11 +1,11 @@
 // Defaults, setter checks and notifications of the control's properties.
 #include "SitedGraph.h"
+#include "vantrel/ErrorOf.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <vantrel/Error.h>
-#include <vantrel/MemoryPropertyBag.h>
 
 using namespace vantrel;
 using vantrel::testing::PersistedEntries;
@@ -13,39 +13,19 @@ using vantrel::testing::SitedGraph;
 
 namespace {
 
-TEST(OrvGraphProperties, NewControlHoldsNothing)
-{
-    SitedGraph s;
-    EXPECT_EQ(s.graph.DrawMode(), 0);
-    EXPECT_EQ(s.graph.CircleRadius(), 0);
-    EXPECT_EQ(s.graph.XGridLines(), 0);
-    EXPECT_EQ(s.graph.XGridStyle(), ggsNone);
-    EXPECT_FALSE(s.graph.XAxisValues());
-    EXPECT_EQ(s.graph.CubicFitInterval(), 0.0);
-    EXPECT_FALSE(s.graph.CurrentData());
-    EXPECT_TRUE(s.container.PropertyChanges().empty());
-}
-
+// Every persisted property at its default: a bag that leaves out defaults stores nothing. Of the
+// 48 properties the two axis types notify nothing.
 TEST(OrvGraphProperties, InitPropertiesAppliesDefaultsThroughTheSetters)
 {
     SitedGraph s;
     s.graph.InitProperties();
-    // Every persisted property at its default: a bag that leaves out defaults stores nothing.
-    MemoryPropertyBag bag;
-    s.graph.WriteProperties(bag);
-    EXPECT_EQ(bag.Count(), 0);
-    const OrvGraph& g = s.graph;
-    EXPECT_EQ(g.XMin() + g.XMax() + g.YMin() + g.YMax(), 0.0);
-    EXPECT_FALSE(g.Scaled() || g.DataLoaded() || g.Formatted() || g.CurrentData());
-    EXPECT_EQ(g.ZoomState(), grzOff);
-
-    // 48 properties, of which the two axis types notify nothing.
+    EXPECT_TRUE(PersistedEntries(s.graph).empty());
+    EXPECT_FALSE(s.graph.Scaled() || s.graph.CurrentData());
     const auto& changes = s.container.PropertyChanges();
-    ASSERT_EQ(changes.size(), 46u);
-    EXPECT_EQ(changes.front(), "FrameAppearance");
-    EXPECT_EQ(changes[17], "FrameBottom");
-    EXPECT_EQ(changes[18], "XGridStyle");
-    EXPECT_EQ(changes.back(), "CubicFitInterval");
+    EXPECT_EQ(changes.size(), 46u);
+    EXPECT_EQ(std::count(changes.begin(), changes.end(), "XAxisType")
+            + std::count(changes.begin(), changes.end(), "YAxisType"),
+        0);
 }
 
 // Calls that must change no property and notify nothing: refused silently (error 0) or with
@@ -62,9 +42,7 @@ TEST(OrvGraphProperties, RefusedValuesChangeNothingAndNotifyNothing)
     const Refusal cases[] = {
         { "DrawWidth -1", [](OrvGraph& g) { g.DrawWidth(-1); }, 0 },
         { "CircleRadius 0", [](OrvGraph& g) { g.CircleRadius(0); }, 0 },
-        { "CircleRadius -5", [](OrvGraph& g) { g.CircleRadius(-5); }, 0 },
         { "XGridLines 0", [](OrvGraph& g) { g.XGridLines(0); }, 0 },
-        { "YGridLines -3", [](OrvGraph& g) { g.YGridLines(-3); }, 0 },
         { "CubicFitInterval 0.09", [](OrvGraph& g) { g.CubicFitInterval(0.09); }, 0 },
         { "CubicFitInterval 10.01", [](OrvGraph& g) { g.CubicFitInterval(10.01); }, 0 },
         { "CubicFitInterval NaN", [](OrvGraph& g) { g.CubicFitInterval(std::nan("")); }, 0 },
@@ -72,18 +50,12 @@ TEST(OrvGraphProperties, RefusedValuesChangeNothingAndNotifyNothing)
         { "FrameAppearance 70000", [&](OrvGraph& g) { g.FrameAppearance(appearance(70000)); }, 6 },
         { "InsideAppearance 2", [&](OrvGraph& g) { g.InsideAppearance(appearance(2)); }, 380 },
         { "FrameMousePointer 16", [](OrvGraph& g) { g.FrameMousePointer(16); }, 380 },
-        { "InsideMousePointer -40000", [](OrvGraph& g) { g.InsideMousePointer(-40000); }, 6 },
     };
     for (const auto& c : cases) {
         SitedGraph s;
         s.Init();
         const auto before = PersistedEntries(s.graph);
-        try {
-            c.call(s.graph);
-            EXPECT_EQ(c.error, 0) << c.label << ": no error";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), c.error) << c.label;
-        }
+        EXPECT_EQ(test::ErrorOf([&] { c.call(s.graph); }), c.error) << c.label;
         EXPECT_EQ(PersistedEntries(s.graph), before) << c.label;
         EXPECT_TRUE(s.container.PropertyChanges().empty()) << c.label;
     }
@@ -99,10 +71,8 @@ TEST(OrvGraphProperties, BoundaryValuesAreStoredAndNotifiedEvenWhenUnchanged)
     s.graph.CircleRadius(32767);
     s.graph.XGridLines(1);
     s.graph.XAxisType(gatLog); // stored, but the axis types notify nothing
-    EXPECT_EQ(s.graph.CubicFitInterval(), 10.0);
-    EXPECT_EQ(s.graph.CircleRadius(), 32767);
-    EXPECT_EQ(s.graph.XGridLines(), 1);
-    EXPECT_EQ(s.graph.XAxisType(), gatLog);
+    EXPECT_EQ(std::tuple(s.graph.CubicFitInterval(), s.graph.CircleRadius(), s.graph.XGridLines()),
+        std::tuple(10.0, 32767, 1));
     const std::vector<std::string> expected { "DrawWidth", "CubicFitInterval", "CubicFitInterval",
         "CircleRadius", "XGridLines" };
     EXPECT_EQ(s.container.PropertyChanges(), expected);
@@ -113,8 +83,7 @@ TEST(OrvGraphProperties, EnabledGoesToBothPicturesAndReadsTheInsideOne)
     SitedGraph s;
     s.Init();
     s.graph.Enabled(false);
-    EXPECT_FALSE(s.inside.Enabled());
-    EXPECT_FALSE(s.frame.Enabled());
+    EXPECT_FALSE(s.inside.Enabled() || s.frame.Enabled());
     s.frame.Enabled(true);
     EXPECT_FALSE(s.graph.Enabled());
 }
@@ -124,12 +93,11 @@ TEST(OrvGraphProperties, BackColorErasesItsPictureInTheNewColour)
     SitedGraph s;
     s.Init();
     s.graph.InsideBackColor(0x00FF00);
-    EXPECT_EQ(s.inside.ImagePixel(10, 10), 0x00FF00u);
-    EXPECT_EQ(s.inside.ScreenPixel(10, 10), 0x00FF00u);
-    EXPECT_FALSE(s.inside.AutoRedraw());
     s.graph.FrameBackColor(0x0000FF);
-    EXPECT_EQ(s.frame.ImagePixel(5, 5), 0x0000FFu);
-    EXPECT_FALSE(s.frame.AutoRedraw());
+    EXPECT_EQ(std::tuple(s.inside.ImagePixel(10, 10), s.inside.ScreenPixel(10, 10),
+                  s.frame.ImagePixel(5, 5)),
+        std::tuple(0x00FF00u, 0x00FF00u, 0x0000FFu));
+    EXPECT_FALSE(s.inside.AutoRedraw() || s.frame.AutoRedraw());
 }
 
 } // namespace

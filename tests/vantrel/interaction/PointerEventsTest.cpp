@@ -67,7 +67,6 @@ TEST(PointerEvents, ToolTipShowsTheValuesWithTheirUnitsOnEveryMove)
         { "both, no units", true, true, "", "", "50, 75" },
         { "both, with units", true, true, "s", "V", "50 s, 75 V" },
         { "X alone, no comma", true, false, "s", "V", "50 s" },
-        { "Y alone", false, true, "s", "V", "75 V" },
         { "neither: empty", false, false, "s", "V", "" },
         { "only outer spaces trimmed", true, true, " s ", "  ", "50  s, 75" },
     };
@@ -98,8 +97,6 @@ TEST(PointerEvents, WithoutValuesTheEventCarriesPixelsAndTheToolTipStays)
     };
     const Row rows[] = {
         { "not scaled", [](OrvGraph& g) { g.SetScale(0, 0, 0, 0); }, 10, "10" },
-        { "X format taken away", [](OrvGraph& g) { g.CurrentData()->XAxis()->Format(nullptr); }, 10,
-            "10" },
         { "Y format taken away", [](OrvGraph& g) { g.CurrentData()->YAxis()->Format(nullptr); }, 10,
             "10" },
         { "position beyond 32 bits", [](OrvGraph&) {}, 1e30f, "1.0000000150474662e+30" },

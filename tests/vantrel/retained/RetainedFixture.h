@@ -2,12 +2,12 @@
 // objects drawn on it.
 #pragma once
 
+#include "vantrel/ErrorOf.h"
 #include "vantrel/control/SitedGraph.h"
 
 #include <functional>
 #include <gdi/Gdi.h>
 #include <gtest/gtest.h>
-#include <vantrel/Error.h>
 
 namespace vantrel::retainedtest {
 
@@ -53,14 +53,6 @@ inline Ref<XYItem_Data> Level(double y, int32_t color, int32_t width)
         gdtLine, -1, "", true, color, false, color, width);
 }
 
-inline int32_t ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using test::ErrorOf;
 
 } // namespace vantrel::retainedtest

@@ -40,9 +40,7 @@ TEST(SeriesReplay, TheNextRedrawShowsTheHostsChangesToARetainedSeries)
         uint32_t before, after;
     };
     const Case cases[] = {
-        { "Color1", [](XYItem_Data& s) { s.Color1(green); }, 5, 5, red, green },
         { "a value moved", [](XYItem_Data& s) { s.Y(10, 8.0); }, 9.9, 5, red, white },
-        { "disabled", [](XYItem_Data& s) { s.Enabled(false); }, 5, 5, red, white },
         { "impulses from the axis", [](XYItem_Data& s) { s.GraphType(gdtImpulse); }, 5, 2, white,
             red },
     };

@@ -1,9 +1,6 @@
-// Retention of series with KeepData, the loading of the plotting library and its failures, and
-// the logarithmic copy of GraphModule.
+// Retention of series with KeepData, the loading of the plotting library and its failures. The
+// logarithmic copy's refusals are seen through the control in PlotSeriesCallsTest.
 #include "SeriesFixture.h"
-#include "vantrel/render/GraphModule.h"
-
-#include <limits>
 
 namespace vantrel::seriestest {
 namespace {
@@ -31,19 +28,13 @@ TEST(SeriesRetention, KeepDataRetainsTheSeriesEvenWithoutALibrary)
         ASSERT_EQ(keep->DataCount(), 2);
         const Ref<XYItem_Data> xy = keep->Data(1);
         const Ref<XYItem_Data> interval = keep->Data(2);
-        EXPECT_EQ(xy->XArray(), x);
-        EXPECT_EQ(xy->YArray(), y);
-        EXPECT_EQ(std::vector<int32_t>({ xy->Length(), xy->GraphType(), xy->Color1(), xy->Color2(),
-                      xy->InterleavedData(), xy->UseInterval(), xy->DrawWidth(), xy->DrawStyle(),
-                      xy->DrawMode() }),
-            std::vector<int32_t>(
-                { 3, gdtImpulse, 0x11, 0x22, true, false, 2, gdi::PS_DOT, gdi::R2_XORPEN }));
-        EXPECT_EQ(
-            std::vector({ interval->XStart(), interval->XInterval() }), std::vector({ 2.5, 0.5 }));
+        EXPECT_EQ(std::tuple(xy->XArray(), xy->YArray(), xy->GraphType(), xy->Color2(),
+                      xy->InterleavedData(), xy->DrawWidth(), xy->DrawStyle(), xy->DrawMode()),
+            std::tuple(x, y, gdtImpulse, 0x22, true, int16_t { 2 }, gdi::PS_DOT, gdi::R2_XORPEN));
         // Color2 255 is the published default.
-        EXPECT_EQ(std::vector<int32_t>(
-                      { interval->UseInterval(), interval->Length(), interval->Color2() }),
-            std::vector<int32_t>({ true, 2, 255 }));
+        EXPECT_EQ(std::tuple(interval->XStart(), interval->XInterval(), interval->Length(),
+                      interval->Color2()),
+            std::tuple(2.5, 0.5, 2, 255));
         EXPECT_TRUE(g.Formatted());
         EXPECT_EQ(g.DataLoaded(), library == "libkrevo.so");
     }
@@ -75,36 +66,6 @@ TEST(PlottingLibraryLoading, AnotherNameUnloadsAndTheNextUseLoadsIt)
     SetPlottingLibrary(SERIES_RECORDER_FILE);
     s.Graph().DrawY(gdtLine, 0, 1, y, 2);
     EXPECT_EQ(plotter.Series().size(), 2u) << "naming the loaded file keeps it";
-}
-
-// Counts the source cannot give are refused before the library is called; without a library
-// the call raises 53.
-TEST(GetLogArray, ConvertsACopyOfTheFirstNValuesOrRaises)
-{
-    const auto errorOf = [](const DoubleArray& source, int32_t n) {
-        try {
-            GetLogArray(source, n);
-        } catch (const Error& e) {
-            return e.Number();
-        }
-        return 0;
-    };
-    const DoubleArray two = Values({ 1, 2 });
-    {
-        RecordingPlotter plotter;
-        const DoubleArray source = Values({ 1000.0, 0.01, 1.0, 7.0 });
-        EXPECT_EQ(GetLogArray(source, 3), Values({ 3.0, -2.0, 0.0 }));
-        EXPECT_EQ(source, Values({ 1000.0, 0.01, 1.0, 7.0 }));
-        plotter.Clear();
-        EXPECT_EQ(errorOf(two, 0), errSubscriptOutOfRange) << "n of 0";
-        EXPECT_EQ(errorOf(two, -3), errSubscriptOutOfRange) << "negative n";
-        EXPECT_EQ(errorOf(two, std::numeric_limits<int32_t>::min()), errOverflow) << "n - 1";
-        EXPECT_EQ(errorOf(two, 3), errSubscriptOutOfRange) << "n beyond the source";
-        EXPECT_EQ(errorOf(Values({ 1, 2 }, 1), 1), errSubscriptOutOfRange) << "no element 0";
-        EXPECT_TRUE(plotter.Calls().empty());
-    }
-    UnusableLibrary missing("libvantrel-no-such-plotter.so");
-    EXPECT_EQ(errorOf(Values({ 1.0 }), 1), 53);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Loading the plotting library at run time, and the process-wide choice of its file.
-#include "render/PlottingLibrary.h"
+#include "series/PlottingLibrary.h"
 
 #include <dlfcn.h>
 #include <gdi/Gdi.h>
@@ -12,9 +12,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errEntryPointNotFound = 453;
-
 // The choice of the plotting library's file is process-wide. Controls on several threads may
 // make their first call at once, so loading and choosing happen under a lock; the functions,
 // once loaded, stay put until the host names another file.
@@ -24,7 +21,7 @@ struct LoadedLibrary {
     bool tried = false;
     void* handle = nullptr;
     int32_t failure = 0;
-    render::PlottingFunctions functions;
+    series::PlottingFunctions functions;
 };
 
 LoadedLibrary& Loaded()
@@ -75,7 +72,7 @@ void Load(LoadedLibrary& loaded)
         loaded.failure = errFileNotFound;
         return;
     }
-    render::PlottingFunctions functions;
+    series::PlottingFunctions functions;
     const bool complete = Resolve(handle, "SetDrawMode", functions.SetDrawMode)
         && Resolve(handle, "SetPenProperties", functions.SetPenProperties)
         && Resolve(handle, "SetCirclePixelRadius", functions.SetCirclePixelRadius)
@@ -104,7 +101,7 @@ void SetPlottingLibrary(const std::string& fileName)
     loaded.fileName = fileName;
 }
 
-namespace render {
+namespace series {
 
 const PlottingFunctions& PlottingLibrary()
 {
@@ -129,6 +126,6 @@ int32_t PlotterColor(int32_t color)
     return rgb == gdi::CLR_INVALID ? color : static_cast<int32_t>(rgb);
 }
 
-} // namespace render
+} // namespace series
 
 } // namespace vantrel

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 #include <vantrel/Error.h>
-#include <vantrel/ValueText.h>
+#include <vantrel/NumberText.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-// Helpers shared by the object-model tests.
+// The number of the vantrel::Error an action raised, shared by the tests of every room.
 #pragma once
 
 #include <functional>
@@ -6,7 +6,7 @@
 
 namespace vantrel::test {
 
-// The number of the Error the action raised, 0 when it raised none.
+// 0 when the action raised none.
 inline int32_t ErrorOf(const std::function<void()>& action)
 {
     try {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <krevo/Krevo.h>
 
-namespace vantrel::render {
+namespace vantrel::series {
 
 // Pointers into the loaded library; the signatures are those of its header.
 struct PlottingFunctions {
@@ -30,4 +30,4 @@ const PlottingFunctions& PlottingLibrary();
 // is. This is the one place where a series colour is changed on its way to the screen.
 int32_t PlotterColor(int32_t color);
 
-} // namespace vantrel::render
+} // namespace vantrel::series

@@ -1,7 +1,7 @@
 // GraphModule: the logarithmic copy of a series array.
-#include "render/GraphModule.h"
+#include "series/GraphModule.h"
 
-#include "render/PlottingLibrary.h"
+#include "series/PlottingLibrary.h"
 
 #include <limits>
 #include <vantrel/Error.h>
@@ -16,7 +16,7 @@ DoubleArray GetLogArray(const DoubleArray& source, int32_t n)
         throw Error(errOverflow);
     if (n < 1 || !XYItem_Data::HoldsFromZero(source, n))
         throw Error(errSubscriptOutOfRange);
-    const render::PlottingFunctions& library = render::PlottingLibrary();
+    const series::PlottingFunctions& library = series::PlottingLibrary();
     DoubleArray result(std::vector<double>(static_cast<std::size_t>(n)));
     library.Log10Array(result.Data(), source.Data(), n);
     return result;
