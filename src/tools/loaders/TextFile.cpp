@@ -15,9 +15,6 @@ namespace vantrel::loaders {
 
 namespace {
 
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errFileAccess = 75;
-
 [[noreturn]] void Refuse(int32_t number, const std::string& path, int error)
 {
     throw Error(number, path + ": " + std::strerror(error));

@@ -36,7 +36,7 @@ void SavePngWhole(const HeadlessHost& host, const std::string& path)
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
-        throw Error(75, "Cannot write '" + path + "'");
+        throw Error(errFileAccess, "Cannot write '" + path + "'");
     }
 }
 

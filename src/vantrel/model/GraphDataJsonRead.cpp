@@ -24,9 +24,6 @@ namespace {
 using json::Json;
 using Blobs = std::vector<std::string_view>;
 
-constexpr int32_t errFileNotFound = 53;
-constexpr int32_t errFileAccess = 75;
-
 // A reading problem: the JSON Pointer of the value concerned and what was wrong with it.
 struct Problem {
     std::string pointer;

@@ -19,8 +19,6 @@ namespace {
 using json::DoubleToJson;
 using json::Json;
 
-constexpr int32_t errFileAccess = 75;
-
 Json TagToJson(const Variant& tag, const std::string& owner)
 {
     return std::visit(
