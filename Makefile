@@ -1,12 +1,16 @@
 # Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
-# `make bench`, `make format`.
+# `make bench`, `make format`. Every build first installs the Debian packages that are missing
+# (scripts/install-deps.sh, silent when none is), so that a fresh machine needs nothing else.
 JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
 
-.PHONY: test tsan release demo bench format format-check clean
+.PHONY: deps test tsan release demo bench format format-check clean
 
-test:
+deps:
+	@bash scripts/install-deps.sh --quiet
+
+test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
@@ -14,13 +18,13 @@ test:
 
 # The concurrent-rendering tests under ThreadSanitizer.
 TSAN_BUILD ?= build/tsan
-tsan:
+tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_TSAN=ON \
 	  -DVANTREL_WERROR=ON -DVANTREL_BUILD_BENCH=OFF -DVANTREL_BUILD_EXAMPLES=OFF
 	cmake --build $(TSAN_BUILD) --target concurrency_tests -j$(JOBS)
 	cd $(TSAN_BUILD) && ctest --output-on-failure -R '^ConcurrentRendering'
 
-release:
+release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
 	  -DVANTREL_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j$(JOBS)

@@ -1,7 +1,5 @@
-// What several benchmark programs share: a bitmap device context and the fastest of repeated runs.
+// What several benchmark programs share: the fastest of repeated runs on a chosen clock.
 #pragma once
-
-#include "gdi/Gdi.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,32 +8,6 @@
 #include <limits>
 
 namespace bench {
-
-// A memory DC with a 32-bit bitmap selected, released in reverse order.
-class Picture {
-public:
-    Picture(int32_t width, int32_t height)
-        : dc_(gdi::CreateCompatibleDC(0))
-        , bitmap_(gdi::CreateBitmap32(width, height))
-        , previous_(gdi::SelectObject(dc_, bitmap_))
-    {
-    }
-    ~Picture()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteDC(dc_);
-        gdi::DeleteObject(bitmap_);
-    }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-
-    int32_t Handle() const { return static_cast<int32_t>(dc_); }
-
-private:
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-    gdi::HGDIOBJ previous_;
-};
 
 // The thread's processor time (user and system, page faults included): on a shared, loaded
 // machine wall time mostly measures the other processes.

@@ -1,6 +1,7 @@
 // LineTo with a 1-pixel solid pen on long lines, against a floor measured in the same run: a
 // plain loop writing the same pixels.
 #include "gdi/Gdi.h"
+#include "gdi/Pixmap.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -19,39 +20,29 @@ constexpr Direction kHorizontal { 1, 0 };
 constexpr Direction kVertical { 0, 1 };
 constexpr Direction kDiagonal { 1, 1 };
 
-// A DC on a kSize x kSize bitmap with a 1-pixel solid pen, released at the end.
+// A kSize x kSize pixmap with a 1-pixel solid pen selected, released at the end.
 class LineCanvas {
 public:
     LineCanvas()
-        : dc_(gdi::CreateCompatibleDC(0))
-        , bitmap_(gdi::CreateBitmap32(kSize, kSize))
-        , pen_(gdi::CreatePen(gdi::PS_SOLID, 1, 0x00123456u))
+        : pen_(gdi::CreatePen(gdi::PS_SOLID, 1, 0x00123456u))
     {
-        oldBitmap_ = gdi::SelectObject(dc_, bitmap_);
-        oldPen_ = gdi::SelectObject(dc_, pen_);
-        gdi::GetSurface(dc_, &surface_);
+        oldPen_ = gdi::SelectObject(pixmap_.Dc(), pen_);
     }
     ~LineCanvas()
     {
-        gdi::SelectObject(dc_, oldPen_);
-        gdi::SelectObject(dc_, oldBitmap_);
+        gdi::SelectObject(pixmap_.Dc(), oldPen_);
         gdi::DeleteObject(pen_);
-        gdi::DeleteObject(bitmap_);
-        gdi::DeleteDC(dc_);
     }
     LineCanvas(const LineCanvas&) = delete;
     LineCanvas& operator=(const LineCanvas&) = delete;
 
-    gdi::HDC Dc() const { return dc_; }
-    const gdi::Surface& Pixels() const { return surface_; }
+    gdi::HDC Dc() const { return pixmap_.Dc(); }
+    gdi::PixelView Pixels() const { return pixmap_.View(); }
 
 private:
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
+    gdi::Pixmap pixmap_ { kSize, kSize };
     gdi::HPEN pen_;
-    gdi::HGDIOBJ oldBitmap_ = 0;
     gdi::HGDIOBJ oldPen_ = 0;
-    gdi::Surface surface_;
 };
 
 // The floor: nanoseconds per pixel of a plain loop setting the same kSize - 1 pixels.
@@ -62,7 +53,7 @@ double FloorNanosPerPixel(Direction direction)
     if (floor > 0)
         return floor;
     LineCanvas canvas;
-    const gdi::Surface& surface = canvas.Pixels();
+    const gdi::PixelView surface = canvas.Pixels();
     const std::ptrdiff_t step
         = direction.dx + static_cast<std::ptrdiff_t>(direction.dy) * surface.stride;
     uint32_t colour = 1;

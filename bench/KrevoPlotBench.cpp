@@ -2,6 +2,7 @@
 // each reported as a ratio to a floor measured in the same run.
 #include "BenchSupport.h"
 #include "gdi/Gdi.h"
+#include "gdi/Pixmap.h"
 #include "krevo/Krevo.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ void UseThinCopyPen()
 void WaveformInterval(benchmark::State& state)
 {
     const std::vector<double>& y = WaveY();
-    bench::Picture picture(kWidth, kHeight);
+    gdi::Pixmap picture(kWidth, kHeight);
     UseThinCopyPen();
     const double pair[2] = { 0.0, 1.0 };
     const double xConv = double(kWidth) / kWavePoints;
@@ -76,8 +77,8 @@ void WaveformInterval(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, bench::FastestSeconds(1, [&] {
-            DrawGraph2(
-                picture.Handle(), 0, pair, xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
+            DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, pair, xConv, 0.0, y.data(), -300.0,
+                300.0, kWavePoints, 1);
         }));
     }
     state.counters["floor_ms"] = floor * 1e3;
@@ -89,7 +90,7 @@ void WaveformArrays(benchmark::State& state)
 {
     const std::vector<double>& x = WaveX();
     const std::vector<double>& y = WaveY();
-    bench::Picture picture(kWidth, kHeight);
+    gdi::Pixmap picture(kWidth, kHeight);
     UseThinCopyPen();
     const double xConv = double(kWidth) / (kWavePoints * 1e-3);
     const double floor = bench::FastestSeconds(5, [&] {
@@ -99,8 +100,8 @@ void WaveformArrays(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, bench::FastestSeconds(1, [&] {
-            DrawGraph2(
-                picture.Handle(), 0, x.data(), xConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 0);
+            DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, x.data(), xConv, 0.0, y.data(),
+                -300.0, 300.0, kWavePoints, 0);
         }));
     }
     state.counters["floor_ms"] = floor * 1e3;
@@ -112,21 +113,21 @@ void WaveformArrays(benchmark::State& state)
 void WaveformZoomed(benchmark::State& state)
 {
     const std::vector<double>& y = WaveY();
-    bench::Picture picture(kWidth, kHeight);
+    gdi::Pixmap picture(kWidth, kHeight);
     UseThinCopyPen();
     const double pair[2] = { 0.0, 1.0 };
     const double fullConv = double(kWidth) / kWavePoints;
     const double full = bench::FastestSeconds(3, [&] {
-        DrawGraph2(
-            picture.Handle(), 0, pair, fullConv, 0.0, y.data(), -300.0, 300.0, kWavePoints, 1);
+        DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, pair, fullConv, 0.0, y.data(), -300.0,
+            300.0, kWavePoints, 1);
     });
     const double zoomConv = fullConv * 10.0;
     const double zoomOffset = -zoomConv * (kWavePoints * 0.45);
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, bench::FastestSeconds(1, [&] {
-            DrawGraph2(picture.Handle(), 0, pair, zoomConv, zoomOffset, y.data(), -300.0, 300.0,
-                kWavePoints, 1);
+            DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, pair, zoomConv, zoomOffset, y.data(),
+                -300.0, 300.0, kWavePoints, 1);
         }));
     }
     state.counters["full_ms"] = full * 1e3;
@@ -149,7 +150,7 @@ void RandomLines(benchmark::State& state)
             pixels += static_cast<int64_t>(
                 std::max(std::abs(x[k] - x[k - 1]), std::abs(y[k] - y[k - 1])));
     }
-    bench::Picture picture(kWidth, kHeight);
+    gdi::Pixmap picture(kWidth, kHeight);
     UseThinCopyPen();
     std::vector<uint32_t> row(static_cast<size_t>(kWidth) * kHeight);
     const double floor = bench::FastestSeconds(3, [&] {
@@ -161,7 +162,8 @@ void RandomLines(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, bench::FastestSeconds(1, [&] {
-            DrawGraph2(picture.Handle(), 0, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0, points, 0);
+            DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, x.data(), 1.0, 0.0, y.data(), 1.0,
+                0.0, points, 0);
         }));
     }
     state.counters["gpixels_per_s"] = pixels / best * 1e-9;
@@ -180,7 +182,7 @@ void Circles(benchmark::State& state)
         x[k] = std::uniform_real_distribution<double>(0, kWidth)(random);
         y[k] = std::uniform_real_distribution<double>(0, kHeight)(random);
     }
-    bench::Picture picture(kWidth, kHeight);
+    gdi::Pixmap picture(kWidth, kHeight);
     UseThinCopyPen();
     SetCirclePixelRadius(3);
     const double floor = bench::FastestSeconds(5, [&] {
@@ -190,7 +192,8 @@ void Circles(benchmark::State& state)
     double best = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         best = std::min(best, bench::FastestSeconds(1, [&] {
-            DrawGraph2(picture.Handle(), 5, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0, points, 0);
+            DrawGraph2(static_cast<int32_t>(picture.Dc()), 5, x.data(), 1.0, 0.0, y.data(), 1.0,
+                0.0, points, 0);
         }));
     }
     state.counters["ns_per_circle"] = best / points * 1e9;

@@ -3,6 +3,7 @@
 // plot area's size, measured in the same run.
 #include "BenchSupport.h"
 #include "gdi/Gdi.h"
+#include "gdi/Pixmap.h"
 #include "krevo/Krevo.h"
 
 #include <algorithm>
@@ -78,7 +79,7 @@ void ControlOverhead(benchmark::State& state, Series series, Keep keep, Present 
     drawWithControl();
     forgetRetained();
 
-    const bench::Picture picture(g.GraphPixelWidth(), g.GraphPixelHeight());
+    const gdi::Pixmap picture(g.GraphPixelWidth(), g.GraphPixelHeight());
     const vantrel::Ref<vantrel::AxisDesign> xDesign = g.CurrentData()->XAxis()->Design();
     const vantrel::Ref<vantrel::AxisDesign> yDesign = g.CurrentData()->YAxis()->Design();
     const double pair[2] = { 0.0, 1e-7 };
@@ -86,9 +87,9 @@ void ControlOverhead(benchmark::State& state, Series series, Keep keep, Present 
         SetDrawMode(13);
         SetPenProperties(0, 0, 0xFF0000);
         const bool interval = series == Series::Interval;
-        DrawGraph2(picture.Handle(), 0, interval ? pair : x.Data(), xDesign->Conv(),
-            xDesign->Offset(), y.Data(), yDesign->Conv(), yDesign->Offset(), kPoints,
-            interval ? 1 : 0);
+        DrawGraph2(static_cast<int32_t>(picture.Dc()), 0, interval ? pair : x.Data(),
+            xDesign->Conv(), xDesign->Offset(), y.Data(), yDesign->Conv(), yDesign->Offset(),
+            kPoints, interval ? 1 : 0);
     });
 
     // With KeepData on, retention must copy the arrays into fresh memory: the floor for it is

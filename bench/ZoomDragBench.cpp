@@ -1,15 +1,14 @@
 // A pointer move during a zoom drag: the control's work against a floor measured in the same
 // run (a plain loop inverting the pixels the move must change), at two plot sizes, and the same
 // move with the software host's presentation of the picture added.
-#include "hosts/common/SimpleContainer.h"
-#include "hosts/common/SoftPicture.h"
-
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <gdi/Gdi.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/hostkit/SimpleContainer.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace {
 
@@ -110,7 +109,7 @@ struct DragSetup {
 // The floor: nanoseconds for a plain loop to invert the pixels that one move must change on
 // the same bitmap: the dots (3 on, 3 off) of the previous pointer's column and row, then those
 // of the new pointer's, one pixel further on.
-double FloorNanos(const gdi::Surface& surface, int32_t column, int32_t row)
+double FloorNanos(const gdi::PixelView surface, int32_t column, int32_t row)
 {
     const int repeats = 4000;
     const auto start = std::chrono::steady_clock::now();
@@ -144,10 +143,7 @@ void PointerMoveDuringDrag(benchmark::State& state)
     const float x = static_cast<float>(width) / 3.0f;
     const float y = static_cast<float>(height) / 3.0f;
     // The retained image, into which the control draws during the drag.
-    setup.soft.AutoRedraw(true);
-    gdi::Surface image;
-    gdi::GetSurface(setup.soft.hDC(), &image);
-    setup.soft.AutoRedraw(false);
+    const gdi::PixelView image = setup.soft.ImageView();
     const double floor
         = FloorNanos(image, static_cast<int32_t>(x) + 100, static_cast<int32_t>(y) + 100);
     setup.soft.InjectMouseDown(1, 0, x, y);

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, tests, demo and benchmarks need.
 # Idempotent: only packages that are missing are installed.
+# --quiet: say nothing when nothing is missing (how `make test` and `make demo` call it).
 set -euo pipefail
+
+quiet=0
+if [ "${1:-}" = "--quiet" ]; then quiet=1; fi
 
 packages=(
   build-essential
@@ -29,7 +33,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all packages present"
+  if [ "$quiet" -eq 0 ]; then echo "install-deps: all packages present"; fi
   exit 0
 fi
 

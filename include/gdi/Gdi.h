@@ -8,6 +8,8 @@
 // platform does (0 / FALSE / CLR_INVALID), also for unknown or deleted handles.
 #pragma once
 
+#include "gdi/PixelView.h"
+
 #include <cstdint>
 
 namespace gdi {
@@ -226,14 +228,11 @@ COLORREF TranslateColor(uint32_t oleColor);
 // OBJ_DC and OBJ_MEMDC both count device contexts; 0 counts every kind.
 int32_t LiveObjectCount(int32_t kind);
 
-// Direct access for bulk rasterisation (the plotting library). Pixels are COLORREF values
-// (0x00BBGGRR), rows top-down, `stride` pixels apart. `clip` is the bitmap's extent intersected
-// with the DC's clip rectangle. The pen fields describe the selected pen.
+// Direct access for bulk rasterisation (the plotting library): `view` borrows the selected
+// bitmap's pixels (empty for a DC without a bitmap of its own). `clip` is the bitmap's extent
+// intersected with the DC's clip rectangle. The pen fields describe the selected pen.
 struct Surface {
-    uint32_t* pixels = nullptr;
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t stride = 0;
+    PixelView view;
     RECT clip;
     int32_t rop2 = R2_COPYPEN;
     int32_t penStyle = PS_SOLID;

@@ -1,4 +1,4 @@
-// A property bag kept in a JSON file, for hosts and tools (library vantrel_hostkit).
+// A property bag kept in a JSON file, for hosts and tools (library VantrelCtls::hostkit).
 #pragma once
 
 #include <string>

@@ -85,10 +85,8 @@ BOOL GetSurface(HDC hdc, Surface* surface)
     const BitmapObject* bitmap = Handles().FindAs<BitmapObject>(target.dc->bitmap);
     Surface result;
     if (bitmap) {
-        result.pixels = target.canvas.pixels;
-        result.width = bitmap->width;
-        result.height = bitmap->height;
-        result.stride = bitmap->width;
+        result.view
+            = PixelView { target.canvas.pixels, bitmap->width, bitmap->height, bitmap->width };
     }
     result.clip = target.canvas.clip;
     result.rop2 = target.dc->rop2;

@@ -59,7 +59,7 @@ uint32_t Blend(uint32_t destination, COLORREF colour, uint32_t coverage)
 
 uint32_t* PixelAt(const Surface& surface, int64_t x, int64_t y)
 {
-    return surface.pixels + y * surface.stride + x;
+    return surface.view.pixels + y * surface.view.stride + x;
 }
 
 void FillBox(const Surface& surface, const Box& box, COLORREF colour)
@@ -123,8 +123,8 @@ BOOL TextOutA(HDC hdc, int32_t x, int32_t y, const char* text, int32_t c)
 
     const Box clip
         = Box { surface.clip.left, surface.clip.top, surface.clip.right, surface.clip.bottom }
-              .Intersect(Box { 0, 0, surface.width, surface.height });
-    if (surface.pixels == nullptr || clip.IsEmpty() || c == 0)
+              .Intersect(Box { 0, 0, surface.view.width, surface.view.height });
+    if (surface.view.pixels == nullptr || clip.IsEmpty() || c == 0)
         return TRUE;
 
     const int64_t cellTop = y;

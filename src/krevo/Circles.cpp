@@ -56,7 +56,7 @@ void StampThin(const Target& target, const std::vector<Offset>& outline,
         const int64_t centre = target.Offset(c.x, c.y);
         if (target.copy) {
             for (const int64_t offset : offsets)
-                target.pixels[centre + offset] = target.mix.xorMask;
+                target.view.pixels[centre + offset] = target.mix.xorMask;
         } else {
             for (const int64_t offset : offsets)
                 target.Paint(centre + offset);
@@ -127,7 +127,7 @@ bool PlotCircles(const Target& target, const PenState& pen, const Series& series
         return false;
     }
     for (const Offset o : outline)
-        offsets.push_back(o.dy * target.stride + o.dx);
+        offsets.push_back(o.dy * target.Stride() + o.dx);
     for (int64_t k = range.begin; k < range.end; ++k) {
         Point p;
         if (series.PixelAt(k, &p))

@@ -34,6 +34,20 @@ int64_t RangeTail(const double* values, int64_t i, int64_t count, double lowest,
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
+} // namespace
+
+namespace loops {
+
+ValueStats StatsScalar(const double* values, int64_t count)
+{
+    return StatsTail(values, 0, count, ValueStats { kInf, -kInf, false });
+}
+
+int64_t RangeScalar(const double* values, int64_t count, double lowest, double highest)
+{
+    return RangeTail(values, 0, count, lowest, highest);
+}
+
 #if defined(KREVO_X86)
 
 // NaN lanes are caught by one unordered compare per pair of vectors; min and max may drop them.
@@ -61,7 +75,10 @@ ValueStats StatsSse2(const double* values, int64_t count)
     return StatsTail(values, i, count, stats);
 }
 
-__attribute__((target("avx"))) ValueStats StatsAvx(const double* values, int64_t count)
+// Compiled for AVX; reached only through StatsAvx and RangeAvx below, which are not.
+namespace {
+
+__attribute__((target("avx"))) ValueStats StatsAvxLoop(const double* values, int64_t count)
 {
     __m256d low0 = _mm256_set1_pd(kInf), low1 = low0;
     __m256d high0 = _mm256_set1_pd(-kInf), high1 = high0;
@@ -85,6 +102,8 @@ __attribute__((target("avx"))) ValueStats StatsAvx(const double* values, int64_t
     return StatsTail(values, i, count, stats);
 }
 
+} // namespace
+
 int64_t RangeSse2(const double* values, int64_t count, double lowest, double highest)
 {
     const __m128d lo = _mm_set1_pd(lowest);
@@ -101,7 +120,9 @@ int64_t RangeSse2(const double* values, int64_t count, double lowest, double hig
     return RangeTail(values, i, count, lowest, highest);
 }
 
-__attribute__((target("avx"))) int64_t RangeAvx(
+namespace {
+
+__attribute__((target("avx"))) int64_t RangeAvxLoop(
     const double* values, int64_t count, double lowest, double highest)
 {
     const __m256d lo = _mm256_set1_pd(lowest);
@@ -119,6 +140,15 @@ __attribute__((target("avx"))) int64_t RangeAvx(
     return RangeTail(values, i, count, lowest, highest);
 }
 
+} // namespace
+
+ValueStats StatsAvx(const double* values, int64_t count) { return StatsAvxLoop(values, count); }
+
+int64_t RangeAvx(const double* values, int64_t count, double lowest, double highest)
+{
+    return RangeAvxLoop(values, count, lowest, highest);
+}
+
 bool HasAvx()
 {
     static const bool has = __builtin_cpu_supports("avx");
@@ -127,14 +157,16 @@ bool HasAvx()
 
 #endif
 
-} // namespace
+} // namespace loops
+
+using namespace loops;
 
 ValueStats StatsOf(const double* values, int64_t count)
 {
 #if defined(KREVO_X86)
     return HasAvx() ? StatsAvx(values, count) : StatsSse2(values, count);
 #else
-    return StatsTail(values, 0, count, ValueStats { kInf, -kInf, false });
+    return StatsScalar(values, count);
 #endif
 }
 
@@ -144,7 +176,7 @@ int64_t EndOfRange(const double* values, int64_t count, double lowest, double hi
     return HasAvx() ? RangeAvx(values, count, lowest, highest)
                     : RangeSse2(values, count, lowest, highest);
 #else
-    return RangeTail(values, 0, count, lowest, highest);
+    return RangeScalar(values, count, lowest, highest);
 #endif
 }
 

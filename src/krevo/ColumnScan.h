@@ -19,4 +19,24 @@ ValueStats StatsOf(const double* values, int64_t count);
 // count.
 int64_t EndOfRange(const double* values, int64_t count, double lowest, double highest);
 
+// Each loop on its own, so that tests compare every vector loop with the scalar one whatever
+// this processor dispatches to. The vector loops agree with the scalar ones exactly, except
+// that with a NaN among the values only anyNaN is defined (the caller then goes point by
+// point), and that the sign of a zero extreme may differ.
+namespace loops {
+
+ValueStats StatsScalar(const double* values, int64_t count);
+int64_t RangeScalar(const double* values, int64_t count, double lowest, double highest);
+
+#if defined(__x86_64__) || defined(__i386__)
+ValueStats StatsSse2(const double* values, int64_t count);
+int64_t RangeSse2(const double* values, int64_t count, double lowest, double highest);
+// Only where HasAvx().
+ValueStats StatsAvx(const double* values, int64_t count);
+int64_t RangeAvx(const double* values, int64_t count, double lowest, double highest);
+bool HasAvx();
+#endif
+
+} // namespace loops
+
 } // namespace krevo

@@ -148,8 +148,7 @@ int32_t DrawGraph2(int32_t hDC, int32_t type, const double* x, double xConv, dou
     const DrawingState state = ThreadDrawingState();
 
     Target target;
-    target.pixels = surface.pixels;
-    target.stride = surface.stride;
+    target.view = surface.view;
     target.clip = surface.clip;
     target.mix = gdi::MixForRop2(state.drawMode, state.pen.color);
     target.copy = target.mix.andMask == 0;

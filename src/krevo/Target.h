@@ -10,24 +10,24 @@
 namespace krevo {
 
 struct Target {
-    uint32_t* pixels = nullptr;
-    int64_t stride = 0;
-    gdi::RECT clip; // half-open, inside the bitmap
+    gdi::PixelView view;
+    gdi::RECT clip; // half-open, inside the view
     gdi::Rop2Mix mix;
     bool copy = false; // the mix ignores the destination: a plain store of mix.xorMask
 
     bool Empty() const
     {
-        return pixels == nullptr || clip.right <= clip.left || clip.bottom <= clip.top;
+        return view.pixels == nullptr || clip.right <= clip.left || clip.bottom <= clip.top;
     }
     bool Contains(int64_t x, int64_t y) const
     {
         return x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
     }
-    int64_t Offset(int64_t x, int64_t y) const { return y * stride + x; }
+    int64_t Offset(int64_t x, int64_t y) const { return y * view.stride + x; }
+    int64_t Stride() const { return view.stride; }
     void Paint(int64_t offset) const
     {
-        uint32_t& pixel = pixels[offset];
+        uint32_t& pixel = view.pixels[offset];
         pixel = copy ? mix.xorMask : mix.Apply(pixel);
     }
     void PaintPixel(int64_t x, int64_t y) const
@@ -42,7 +42,8 @@ struct Target {
             return;
         const int64_t from = std::max<int64_t>(top, clip.top);
         const int64_t to = std::min<int64_t>(bottom, clip.bottom);
-        for (int64_t offset = Offset(x, from), end = Offset(x, to); offset < end; offset += stride)
+        for (int64_t offset = Offset(x, from), end = Offset(x, to); offset < end;
+             offset += view.stride)
             Paint(offset);
     }
     // Columns [left, right) of row y, clipped.

@@ -39,7 +39,7 @@ struct Walk {
 
 template <bool Copy> void WalkSolid(const Target& target, Walk w)
 {
-    uint32_t* const pixels = target.pixels;
+    uint32_t* const pixels = target.view.pixels;
     const uint32_t color = target.mix.xorMask;
     for (int64_t i = 0; i < w.count; ++i) {
         if constexpr (Copy)
@@ -59,7 +59,7 @@ template <bool Copy> void WalkSolid(const Target& target, Walk w)
 // the processor overlaps.
 void WalkCopyPaired(const Target& target, Walk first, Walk second)
 {
-    uint32_t* const pixels = target.pixels;
+    uint32_t* const pixels = target.view.pixels;
     const uint32_t color = target.mix.xorMask;
     for (int64_t i = 0; i < first.count; ++i) {
         pixels[first.offset] = color;
@@ -204,8 +204,8 @@ int64_t DrawThinSegment(
         Walk w;
         w.offset = xMajor ? target.Offset(major, minor) : target.Offset(minor, major);
         w.count = count;
-        w.majorStep = majorSign * (xMajor ? 1 : target.stride);
-        w.minorStep = (d >= 0 ? 1 : -1) * (xMajor ? target.stride : 1);
+        w.majorStep = majorSign * (xMajor ? 1 : target.Stride());
+        w.minorStep = (d >= 0 ? 1 : -1) * (xMajor ? target.Stride() : 1);
         w.limit = 2 * n;
         w.increment = 2 * (d < 0 ? -d : d);
         // A falling minor coordinate runs the remainder downwards; mirrored it counts up like a

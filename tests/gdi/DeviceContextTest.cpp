@@ -14,8 +14,8 @@ TEST_F(DeviceContextTest, InvalidAndDeletedHandlesAreRefused)
     ASSERT_TRUE(DeleteObject(pen));
     const HDC deadDc = CreateCompatibleDC(0);
     ASSERT_TRUE(DeleteDC(deadDc));
-    PaintBox box(4, 4);
-    const Image before = box.Snapshot();
+    Pixmap box(4, 4, white);
+    const Pixmap before = box;
     for (const HGDIOBJ bad :
         { HGDIOBJ { 0 }, HGDIOBJ { 0xFFFFFFFFu }, HGDIOBJ { 12345678u }, pen, deadDc }) {
         SCOPED_TRACE(bad);
@@ -35,7 +35,7 @@ TEST_F(DeviceContextTest, InvalidAndDeletedHandlesAreRefused)
     EXPECT_EQ(SetROP2(box.Dc(), 0), 0);
     EXPECT_EQ(SetROP2(box.Dc(), 17), 0);
     EXPECT_EQ(GetROP2(box.Dc()), R2_COPYPEN);
-    EXPECT_EQ(box.Snapshot(), before);
+    EXPECT_EQ(box, before);
 }
 
 // Stock objects survive deletion and are not counted. A fresh DC holds the stock pen and brush;
@@ -79,7 +79,7 @@ TEST_F(DeviceContextTest, StockObjectsAndSelectionGuardObjectsInUse)
 
 TEST_F(DeviceContextTest, PixelsFillsAndCopiesStayInsideBitmapAndClip)
 {
-    PaintBox box(6, 4, 0x80123456u); // the top byte is dropped
+    Pixmap box(6, 4, 0x80123456u); // the top byte is dropped
     const HDC dc = box.Dc();
     EXPECT_EQ(GetPixel(dc, 5, 3), 0x00123456u);
     EXPECT_TRUE(GetPixel(dc, 6, 0) == CLR_INVALID && GetPixel(dc, -1, 0) == CLR_INVALID);
@@ -105,13 +105,13 @@ TEST_F(DeviceContextTest, PixelsFillsAndCopiesStayInsideBitmapAndClip)
     EXPECT_EQ(SetPixel(dc, 2, 2, 0x80000005u), 5u);
     Surface surface;
     ASSERT_TRUE(GetSurface(dc, &surface));
-    EXPECT_TRUE(surface.width == 6 && surface.height == 4 && surface.stride == 6);
+    EXPECT_TRUE(surface.view.width == 6 && surface.view.height == 4 && surface.view.stride == 6);
     EXPECT_TRUE(surface.clip.left == 1 && surface.clip.bottom == 3);
-    EXPECT_EQ(surface.pixels[2 * 6 + 2], 5u);
+    EXPECT_EQ(surface.view.At(2, 2), 5u);
     ResetClip(dc);
 
     // BitBlt into a second bitmap, partly outside the source; only SRCCOPY is offered.
-    PaintBox copy(4, 4, 0);
+    Pixmap copy(4, 4, 0);
     ASSERT_TRUE(BitBlt(copy.Dc(), 0, 0, 4, 4, dc, 4, 1, SRCCOPY));
     EXPECT_EQ(copy.At(1, 0), 0x00123456u);
     EXPECT_EQ(copy.At(2, 0), 0u); // beyond the source's right edge: untouched

@@ -1,76 +1,45 @@
-// Test helpers: a DC with its own bitmap, objects selected for a scope, seeded randomness and
-// golden images.
+// Test helpers: pixmaps painted pixel by pixel, objects selected for a scope, seeded randomness
+// and golden images.
 #pragma once
 
 #include "gdi/Gdi.h"
+#include "gdi/Pixmap.h"
 #include "support/GoldenImage.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+namespace gdi {
+
+// What a failed comparison of two pixmaps prints: the size and the first differing pixel is left
+// to the assertion's own message.
+inline void PrintTo(const Pixmap& pixmap, std::ostream* out)
+{
+    *out << pixmap.Width() << " x " << pixmap.Height() << " pixmap";
+}
+
+} // namespace gdi
+
 namespace gdi::test {
 
-// Pixels as COLORREF values (0x00BBGGRR), rows top-down; compared with tests/golden/<name>.png by
-// CompareWithGolden, shared with the render suites.
-using Image = vantrel::hostkit::PixelImage;
-using vantrel::testsupport::CompareWithGolden;
+using testsupport::CompareWithGolden;
 
-// A memory DC with a fresh bitmap filled with `background`; both deleted at the end of the scope.
-class PaintBox {
-public:
-    PaintBox(int32_t width, int32_t height, COLORREF background = 0x00FFFFFFu)
-        : dc_(CreateCompatibleDC(0))
-        , bitmap_(CreateBitmap32(width, height))
-        , oldBitmap_(SelectObject(dc_, bitmap_))
-        , width_(width)
-        , height_(height)
-    {
-        const HBRUSH brush = CreateSolidBrush(background);
-        const RECT all { 0, 0, width, height };
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-    ~PaintBox()
-    {
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    PaintBox(const PaintBox&) = delete;
-    PaintBox& operator=(const PaintBox&) = delete;
+// The background of most test pictures.
+constexpr COLORREF white = 0x00FFFFFFu;
 
-    HDC Dc() const { return dc_; }
-    uint32_t At(int32_t x, int32_t y) const { return GetPixel(dc_, x, y); }
-    // Sets every pixel to colourAt(x, y), whatever the clip and raster operation.
-    template <class ColourAt> void Paint(ColourAt colourAt) const
-    {
-        Surface surface;
-        GetSurface(dc_, &surface);
-        for (int32_t y = 0; y < height_; ++y)
-            for (int32_t x = 0; x < width_; ++x)
-                surface.pixels[y * surface.stride + x] = colourAt(x, y);
-    }
-    // Reads the bitmap directly, so pixels outside the clip rectangle are included.
-    Image Snapshot() const
-    {
-        Surface surface;
-        GetSurface(dc_, &surface);
-        Image image(width_, height_);
-        image.pixels.assign(surface.pixels, surface.pixels + image.pixels.size());
-        return image;
-    }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_;
-    int32_t width_;
-    int32_t height_;
-};
+// Sets every pixel to colourAt(x, y), whatever the clip and raster operation.
+template <class ColourAt> void Paint(const Pixmap& box, ColourAt colourAt)
+{
+    const PixelView view = box.View();
+    for (int32_t y = 0; y < view.height; ++y)
+        for (int32_t x = 0; x < view.width; ++x)
+            view.At(x, y) = colourAt(x, y);
+}
 
 inline BOOL Line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {

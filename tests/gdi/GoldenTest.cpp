@@ -25,7 +25,7 @@ void DrawLineCell(HDC dc, int32_t left, int32_t top)
 // OPAQUE yellow gaps, width 3 OPAQUE too (wide pens draw dashed styles solid).
 TEST_F(GoldenTest, PenStylesAndWidths)
 {
-    PaintBox box(200, 150, 0x00E0E0E0u);
+    Pixmap box(200, 150, 0x00E0E0E0u);
     SetBkColor(box.Dc(), 0x0000FFFFu);
     const int32_t widths[3] = { 0, 1, 3 };
     for (int32_t row = 0; row < 3; ++row) {
@@ -36,17 +36,17 @@ TEST_F(GoldenTest, PenStylesAndWidths)
             DrawLineCell(box.Dc(), 2 + style * 28, 2 + row * 49);
         }
     }
-    EXPECT_EQ(CompareWithGolden("gdi/pen-styles", box.Snapshot()), "");
+    EXPECT_EQ(CompareWithGolden("gdi/pen-styles", box.View()), "");
 }
 
 // Sixteen cells over a striped background of eight colours; each cell holds lines of width 1
 // and 4 and a filled rectangle and ellipse, all in the cell's raster operation.
 TEST_F(GoldenTest, SixteenRasterOperations)
 {
-    PaintBox box(200, 150);
+    Pixmap box(200, 150, white);
     const COLORREF stripes[8]
         = { 0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x808080, 0x3C7A5E };
-    box.Paint([&stripes](int32_t x, int32_t) { return stripes[(x / 3) % 8]; });
+    Paint(box, [&stripes](int32_t x, int32_t) { return stripes[(x / 3) % 8]; });
     for (int32_t rop = 1; rop <= 16; ++rop) {
         const int32_t left = ((rop - 1) % 4) * 50;
         const int32_t top = ((rop - 1) / 4) * 37;
@@ -60,14 +60,14 @@ TEST_F(GoldenTest, SixteenRasterOperations)
         Ellipse(box.Dc(), left + 26, top + 18, left + 48, top + 35);
     }
     SetROP2(box.Dc(), R2_COPYPEN);
-    EXPECT_EQ(CompareWithGolden("gdi/raster-operations", box.Snapshot()), "");
+    EXPECT_EQ(CompareWithGolden("gdi/raster-operations", box.View()), "");
 }
 
 // Rectangles (top half) and ellipses (bottom half): hollow, filled, null pen, dashed, widths 2,
 // 3 and 4, inside frame, reversed corners and boxes of 1 to 3 pixels.
 TEST_F(GoldenTest, RectanglesAndEllipses)
 {
-    PaintBox box(200, 150);
+    Pixmap box(200, 150, white);
     const std::tuple<int32_t, int32_t, bool, bool> cells[] = {
         // style, width, filled, reversed
         { PS_SOLID, 0, false, false },
@@ -103,7 +103,7 @@ TEST_F(GoldenTest, RectanglesAndEllipses)
         for (int32_t i = 0; i < 4; ++i)
             shapes[kind](box.Dc(), 4 + i * 8, top, 4 + i * 8 + sizes[i][0], top + sizes[i][1]);
     }
-    EXPECT_EQ(CompareWithGolden("gdi/rectangles-ellipses", box.Snapshot()), "");
+    EXPECT_EQ(CompareWithGolden("gdi/rectangles-ellipses", box.View()), "");
 }
 
 } // namespace

@@ -59,13 +59,12 @@ PixelSet ReferenceLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int32_t s
     return pixels;
 }
 
-PixelSet PaintedPixels(const PaintBox& box)
+PixelSet PaintedPixels(const Pixmap& box)
 {
     PixelSet pixels;
-    const Image image = box.Snapshot();
-    for (int32_t y = 0; y < image.height; ++y)
-        for (int32_t x = 0; x < image.width; ++x)
-            if (image.At(x, y) != 0x00FFFFFFu)
+    for (int32_t y = 0; y < box.Height(); ++y)
+        for (int32_t x = 0; x < box.Width(); ++x)
+            if (box.At(x, y) != 0x00FFFFFFu)
                 pixels.insert({ x, y });
     return pixels;
 }
@@ -92,7 +91,7 @@ TEST_F(LineTest, RandomLinesSetExactlyTheReferencePixels)
 {
     const uint32_t seed = TestSeed();
     std::mt19937 random(seed);
-    PaintBox box(64, 48);
+    Pixmap box(64, 48, white);
     std::uniform_int_distribution<int32_t> near(-40, 110);
     std::uniform_int_distribution<int32_t> far(INT32_MIN, INT32_MAX);
     std::uniform_int_distribution<int32_t> coin(0, 5);
@@ -108,7 +107,7 @@ TEST_F(LineTest, RandomLinesSetExactlyTheReferencePixels)
                 std::clamp<int64_t>(x0 + (int64_t { y1 } - y0) / 64, INT32_MIN, INT32_MAX));
         const int32_t style = i % 5;
         const RECT clip { near(random) / 2, near(random) / 2, near(random), near(random) };
-        box.Paint([](int32_t, int32_t) { return 0x00FFFFFFu; });
+        Paint(box, [](int32_t, int32_t) { return 0x00FFFFFFu; });
         SetClipRect(box.Dc(), &clip);
         {
             Selected pen(box.Dc(), CreatePen(style, 1, 0));
@@ -139,7 +138,7 @@ TEST_F(LineTest, EndPointsAndWidePens)
         { "width 2 vertical", 2, { 5, 2, 5, 8 }, "4,1-6,9 16" },
     };
     for (const auto& [label, width, ends, expected] : rows) {
-        PaintBox box(16, 16);
+        Pixmap box(16, 16, white);
         {
             Selected pen(box.Dc(), CreatePen(PS_DASH, width, 0));
             EXPECT_TRUE(Line(box.Dc(), ends.left, ends.top, ends.right, ends.bottom)) << label;
@@ -157,9 +156,9 @@ TEST_F(LineTest, AllSixteenRasterOperationsMatchTheirTruthTables)
     std::mt19937 random(seed);
     std::uniform_int_distribution<uint32_t> colour(0, 0x00FFFFFF);
     for (int32_t rop = 1; rop <= 16; ++rop) {
-        PaintBox box(32, 1);
-        box.Paint([&](int32_t, int32_t) { return colour(random); });
-        const Image background = box.Snapshot();
+        Pixmap box(32, 1, white);
+        Paint(box, [&](int32_t, int32_t) { return colour(random); });
+        const Pixmap background = box;
         const uint32_t pen = colour(random);
         SetROP2(box.Dc(), rop);
         Selected selected(box.Dc(), CreatePen(PS_SOLID, 0, pen));
@@ -168,11 +167,11 @@ TEST_F(LineTest, AllSixteenRasterOperationsMatchTheirTruthTables)
             // Bit 2 * pen + dest of rop - 1 is the result for that pen bit and destination bit.
             uint32_t expected = 0;
             for (int32_t bit = 0; bit < 24; ++bit) {
-                const uint32_t index = 2 * ((pen >> bit) & 1) + ((background.pixels[x] >> bit) & 1);
+                const uint32_t index = 2 * ((pen >> bit) & 1) + ((background.At(x, 0) >> bit) & 1);
                 expected |= ((static_cast<uint32_t>(rop - 1) >> index) & 1) << bit;
             }
             ASSERT_EQ(box.At(x, 0), expected) << "rop " << rop << " x " << x << " seed " << seed;
-            ASSERT_EQ(ApplyRop2(rop, background.pixels[x], pen), expected) << "rop " << rop;
+            ASSERT_EQ(ApplyRop2(rop, background.At(x, 0), pen), expected) << "rop " << rop;
         }
     }
 }
@@ -184,11 +183,11 @@ TEST_F(LineTest, DrawingTwiceInvertedRestoresABusyPicture)
 {
     const uint32_t seed = TestSeed();
     std::mt19937 random(seed);
-    PaintBox box(120, 90);
+    Pixmap box(120, 90, white);
     std::uniform_int_distribution<int32_t> coordinate(-30, 150);
     std::uniform_int_distribution<uint32_t> colour(0, 0x00FFFFFF);
-    box.Paint([&](int32_t, int32_t) { return colour(random); });
-    const Image before = box.Snapshot();
+    Paint(box, [&](int32_t, int32_t) { return colour(random); });
+    const Pixmap before = box;
     std::vector<std::array<int32_t, 4>> strokes(300);
     for (auto& stroke : strokes)
         for (int32_t& value : stroke)
@@ -211,11 +210,10 @@ TEST_F(LineTest, DrawingTwiceInvertedRestoresABusyPicture)
                     LineTo(box.Dc(), x1 + 7, y1 - 3);
                 }
                 if (pass == 0) {
-                    EXPECT_NE(box.Snapshot(), before) << "rop " << rop;
+                    EXPECT_NE(box, before) << "rop " << rop;
                 }
             }
-            EXPECT_EQ(box.Snapshot(), before)
-                << "rop " << rop << " mode " << mode << " seed " << seed;
+            EXPECT_EQ(box, before) << "rop " << rop << " mode " << mode << " seed " << seed;
         }
     }
 }

@@ -23,9 +23,9 @@ TEST_F(ShapeTest, CornerOrderDoesNotMatter)
         const int32_t l = coordinate(random), t = coordinate(random), r = coordinate(random),
                       b = coordinate(random);
         const ShapeCall shape = i % 2 == 0 ? ShapeCall { &Rectangle } : ShapeCall { &Ellipse };
-        Image reference;
+        Pixmap reference;
         for (int corners = 0; corners < 4; ++corners) {
-            PaintBox box(40, 40);
+            Pixmap box(40, 40, white);
             SetROP2(box.Dc(), R2_NOT);
             Selected pen(box.Dc(), CreatePen(i % 7, i % 5, 0x0000FF00u));
             Selected brush(box.Dc(), CreateSolidBrush(0x00FF00FFu));
@@ -33,8 +33,8 @@ TEST_F(ShapeTest, CornerOrderDoesNotMatter)
             const bool swapY = corners & 2;
             shape(box.Dc(), swapX ? r : l, swapY ? b : t, swapX ? l : r, swapY ? t : b);
             if (corners == 0)
-                reference = box.Snapshot();
-            ASSERT_EQ(box.Snapshot(), reference)
+                reference = box;
+            ASSERT_EQ(box, reference)
                 << (i % 2 ? "ellipse " : "rectangle ") << l << "," << t << "," << r << "," << b
                 << " style " << i % 7 << " width " << i % 5 << " seed " << seed;
         }
@@ -47,11 +47,11 @@ TEST_F(ShapeTest, HugeCoordinatesClipExactlyAndFast)
 {
     const auto start = std::chrono::steady_clock::now();
     {
-        PaintBox box(20, 20);
+        Pixmap box(20, 20, white);
         SetBkMode(box.Dc(), OPAQUE);
         SetBkColor(box.Dc(), 0x0000FF00u);
         Selected brush(box.Dc(), CreateSolidBrush(0x00FF0000u));
-        const Image blank = box.Snapshot();
+        const Pixmap blank = box;
         const std::string longText(2'000'000, 'W');
         for (const auto& [x, y] : { std::pair { INT32_MIN, INT32_MIN }, { INT32_MAX, INT32_MAX },
                  { INT32_MAX - 3, 2 }, { INT32_MIN, 2 }, { 2, INT32_MIN + 4 } }) {
@@ -59,15 +59,15 @@ TEST_F(ShapeTest, HugeCoordinatesClipExactlyAndFast)
             EXPECT_TRUE(TextOutA(box.Dc(), x, y, longText.c_str(), 2'000'000)) << x << "," << y;
         }
         EXPECT_TRUE(Rectangle(box.Dc(), 3, 1, 3, 6) && Ellipse(box.Dc(), 1, 4, 6, 4));
-        EXPECT_EQ(box.Snapshot(), blank);
+        EXPECT_EQ(box, blank);
         // From inside, a long text stops at the right edge after its first glyphs.
         EXPECT_TRUE(TextOutA(box.Dc(), 0, 0, longText.c_str(), 2'000'000));
-        EXPECT_NE(box.Snapshot(), blank);
+        EXPECT_NE(box, blank);
     }
     for (const int32_t width : { 1, 3, 1000, INT32_MAX }) {
         for (const int32_t style : { PS_SOLID, PS_DASH, PS_INSIDEFRAME, PS_NULL }) {
             SCOPED_TRACE("width " + std::to_string(width) + " style " + std::to_string(style));
-            PaintBox box(50, 40);
+            Pixmap box(50, 40, white);
             Selected pen(box.Dc(), CreatePen(style, width, 0));
             Selected brush(box.Dc(), CreateSolidBrush(0x00FF0000u));
             EXPECT_TRUE(Rectangle(box.Dc(), INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
@@ -82,7 +82,7 @@ TEST_F(ShapeTest, HugeCoordinatesClipExactlyAndFast)
             EXPECT_EQ(box.At(25, 20), 0x00FF0000u);
         }
     }
-    PaintBox box(50, 40);
+    Pixmap box(50, 40, white);
     for (const int32_t width : { 3, 4, 100000, INT32_MAX }) {
         Selected pen(box.Dc(), CreatePen(PS_SOLID, width, 0));
         // y is about x - 2.5 near the bitmap.

@@ -16,9 +16,9 @@ using TextTest = GdiTest;
 
 // A pattern no text colour below reproduces by chance, anchored at (origin, origin) so that two
 // boxes can carry the same pattern at an offset.
-void FillPattern(const PaintBox& box, int32_t origin = 0)
+void FillPattern(const Pixmap& box, int32_t origin = 0)
 {
-    box.Paint([origin](int32_t x, int32_t y) {
+    Paint(box, [origin](int32_t x, int32_t y) {
         const int32_t u = x - origin + 1000;
         const int32_t v = y - origin + 1000;
         return static_cast<uint32_t>((u * 37 + v * 11) % 256) * 0x010101u
@@ -40,7 +40,7 @@ BOOL Draw(HDC dc, int32_t x, int32_t y, const std::string& text)
 
 SIZE Extent(const std::string& text)
 {
-    PaintBox box(1, 1);
+    Pixmap box(1, 1, white);
     SIZE size { -1, -1 };
     EXPECT_TRUE(
         GetTextExtentPoint32A(box.Dc(), text.c_str(), static_cast<int32_t>(text.size()), &size));
@@ -64,7 +64,7 @@ TEST_F(TextTest, CellIsThirteenPixelsWidthsAddUpAndBadArgumentsFail)
         EXPECT_GT(Extent(left).cx, 0) << label;
         EXPECT_EQ(Extent(left + right).cx, Extent(left).cx + Extent(right).cx) << label;
     }
-    PaintBox box(1, 1);
+    Pixmap box(1, 1, white);
     SIZE size;
     ASSERT_TRUE(GetTextExtentPoint32A(box.Dc(), "0123", 2, &size));
     EXPECT_EQ(size.cx, Extent("01").cx);
@@ -96,8 +96,8 @@ TEST_F(TextTest, ClippedTextEqualsPartOfWholeTextInAnyRasterOperation)
     };
     for (const auto& [label, textX, textY, clipped, mode, rop] : rows) {
         SCOPED_TRACE(label);
-        PaintBox whole(20 + 2 * margin, 20 + 2 * margin);
-        PaintBox part(20, 20);
+        Pixmap whole(20 + 2 * margin, 20 + 2 * margin, white);
+        Pixmap part(20, 20, white);
         FillPattern(whole, margin);
         FillPattern(part);
         Style(whole.Dc(), mode, 0x800000, 0xC0C0C0);
@@ -105,24 +105,24 @@ TEST_F(TextTest, ClippedTextEqualsPartOfWholeTextInAnyRasterOperation)
         SetROP2(part.Dc(), rop);
         if (clipped)
             SetClipRect(part.Dc(), &clip);
-        const Image before = part.Snapshot();
+        const Pixmap before = part;
         ASSERT_TRUE(Draw(whole.Dc(), textX + margin, textY + margin, "Clip jW\xC5"));
         ASSERT_TRUE(Draw(part.Dc(), textX, textY, "Clip jW\xC5"));
-        Image expected = before;
+        Pixmap expected = before;
         for (int32_t y = 0; y < 20; ++y)
             for (int32_t x = 0; x < 20; ++x)
                 if (!clipped
                     || (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom))
-                    expected.At(x, y) = whole.At(x + margin, y + margin);
-        EXPECT_EQ(part.Snapshot(), expected);
+                    expected.View().At(x, y) = whole.At(x + margin, y + margin);
+        EXPECT_EQ(part, expected);
         EXPECT_NE(expected, before);
     }
 }
 
 TEST_F(TextTest, GoldenLinesInColours)
 {
-    PaintBox box(160, 90);
-    box.Paint([](int32_t x, int32_t y) {
+    Pixmap box(160, 90, white);
+    Paint(box, [](int32_t x, int32_t y) {
         return ((x + y) / 6) % 2 != 0 ? 0xE0F0FFu : (y < 45 ? 0xFFFFFFu : 0x303030u);
     });
     struct Row {
@@ -144,7 +144,7 @@ TEST_F(TextTest, GoldenLinesInColours)
         Style(box.Dc(), row.mode, row.text, row.back);
         ASSERT_TRUE(Draw(box.Dc(), row.x, row.y, row.words));
     }
-    EXPECT_EQ(CompareWithGolden("gdi/text-lines", box.Snapshot()), "");
+    EXPECT_EQ(CompareWithGolden("gdi/text-lines", box.View()), "");
 }
 
 } // namespace

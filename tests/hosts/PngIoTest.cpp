@@ -4,16 +4,15 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <hosts/common/PngIo.h>
 #include <random>
 #include <string>
+#include <vantrel/hostkit/PngFiles.h>
 
 namespace {
 
 using hoststest::ErrorOf;
 using hoststest::OutputPath;
 
-using vantrel::hostkit::PngImage;
 using vantrel::hostkit::ReadPng;
 using vantrel::hostkit::WritePng;
 
@@ -29,11 +28,11 @@ TEST(PngIo, RoundTripIsExactAndIgnoresTheTopByte)
         for (uint32_t& pixel : buffer)
             pixel = random();
         const std::string path = OutputPath("roundtrip.png");
-        WritePng(path, buffer.data(), size.width, size.height, size.stride);
+        WritePng(path, gdi::PixelView { buffer.data(), size.width, size.height, size.stride });
 
-        const PngImage image = ReadPng(path);
-        ASSERT_EQ(image.width, size.width);
-        ASSERT_EQ(image.height, size.height);
+        const gdi::Pixmap image = ReadPng(path);
+        ASSERT_EQ(image.Width(), size.width);
+        ASSERT_EQ(image.Height(), size.height);
         for (int32_t y = 0; y < size.height; ++y)
             for (int32_t x = 0; x < size.width; ++x)
                 ASSERT_EQ(image.At(x, y), buffer[y * size.stride + x] & 0x00FFFFFFu)
@@ -44,7 +43,7 @@ TEST(PngIo, RoundTripIsExactAndIgnoresTheTopByte)
 
 TEST(PngIo, FailuresNameTheFile)
 {
-    const uint32_t pixel = 0;
+    uint32_t pixel = 0;
     const std::string notPng = OutputPath("not_a_png.png");
     {
         std::ofstream out(notPng, std::ios::binary);
@@ -57,9 +56,16 @@ TEST(PngIo, FailuresNameTheFile)
         std::string inMessage;
     };
     const Row rows[] = {
-        { "missing folder", [&] { WritePng(OutputPath("no_such_folder/x.png"), &pixel, 1, 1, 1); },
+        { "missing folder",
+            [&] {
+                WritePng(OutputPath("no_such_folder/x.png"), { &pixel, 1, 1, 1 });
+            },
             75, "no_such_folder/x.png" },
-        { "zero width", [&] { WritePng(OutputPath("zero.png"), &pixel, 0, 1, 1); }, 5, "zero.png" },
+        { "zero width",
+            [&] {
+                WritePng(OutputPath("zero.png"), { &pixel, 0, 1, 1 });
+            },
+            5, "zero.png" },
         { "missing file", [] { ReadPng(OutputPath("missing.png")); }, 53, "missing.png" },
         { "not a PNG", [&] { ReadPng(notPng); }, 75, "not_a_png.png" },
     };

@@ -5,12 +5,12 @@
 #include <functional>
 #include <gdi/Gdi.h>
 #include <gtest/gtest.h>
-#include <hosts/common/SoftPicture.h>
 #include <limits>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vantrel/Error.h>
+#include <vantrel/hostkit/SoftPicture.h>
 #include <vector>
 
 namespace {
@@ -116,7 +116,7 @@ TEST_F(SoftPictureTest, ScaleSizeIsTheOuterSizeLessTheBorder)
         EXPECT_EQ(std::tuple(p.ScaleWidth(), p.ScaleHeight(), p.Width(), p.Top()),
             std::tuple(row.scaleWidth, row.scaleHeight, row.widthBack, 45.0f))
             << row.label;
-        EXPECT_EQ(p.ImageCopy().width, static_cast<int32_t>(row.scaleWidth)) << row.label;
+        EXPECT_EQ(p.ImageView().width, static_cast<int32_t>(row.scaleWidth)) << row.label;
     }
 }
 
@@ -126,8 +126,8 @@ TEST_F(SoftPictureTest, ScreenCopyFramesTheScreenWithTheBorder)
     p.Move(0, 0, 14 * 15, 10 * 15);
     gdi::SetPixel(p.hDC(), 0, 0, blue);
     const auto sunken = p.ScreenCopy();
-    ASSERT_EQ(sunken.width, 14);
-    ASSERT_EQ(sunken.height, 10);
+    ASSERT_EQ(sunken.Width(), 14);
+    ASSERT_EQ(sunken.Height(), 10);
     // The sunken rings' colours show in the complete-graph golden image.
     EXPECT_EQ(sunken.At(2, 2), blue) << "drawing origin inside the border";
 

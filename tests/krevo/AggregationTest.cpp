@@ -77,9 +77,9 @@ RandomSeries MakeSeries(std::mt19937& random, int32_t width, int32_t height)
     return s;
 }
 
-int32_t Draw(const TestBitmap& bitmap, const RandomSeries& s)
+int32_t Draw(const gdi::Pixmap& bitmap, const RandomSeries& s)
 {
-    return DrawGraph2(bitmap.Handle(), 0, s.x.data(), s.xConv, s.xOffset, s.y.data(), s.yConv,
+    return DrawGraph2(Handle(bitmap), 0, s.x.data(), s.xConv, s.xOffset, s.y.data(), s.yConv,
         s.yOffset, static_cast<int32_t>(s.y.size()), s.interval ? 1 : 0);
 }
 
@@ -108,14 +108,14 @@ TEST(Aggregation, EqualsPlainPathAndLineToOnRandomSeries)
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
         const RandomSeries s = MakeSeries(random, width, height);
-        TestBitmap aggregated(width, height);
-        TestBitmap plain(width, height);
-        TestBitmap reference(width, height);
+        const gdi::Pixmap aggregated = Bitmap(width, height);
+        const gdi::Pixmap plain = Bitmap(width, height);
+        const gdi::Pixmap reference = Bitmap(width, height);
         if (seed % 4 == 0) {
             const gdi::RECT clip { 10, 7, 80, 50 };
-            aggregated.SetClip(clip);
-            plain.SetClip(clip);
-            reference.SetClip(clip);
+            SetClip(aggregated, clip);
+            SetClip(plain, clip);
+            SetClip(reference, clip);
         }
         SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
         SetDrawMode(gdi::R2_COPYPEN);
@@ -145,13 +145,13 @@ TEST(Aggregation, ZoomedIntervalSeriesDrawsOnlyItsVisiblePart)
     }
     SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
     SetDrawMode(gdi::R2_COPYPEN);
-    TestBitmap actual(300, 100);
-    TestBitmap expected(300, 100);
-    ASSERT_EQ(DrawGraph2(actual.Handle(), 0, pair, 1.0, xOffset, y.data(), 40.0, 50.0, 1000000, 1),
+    const gdi::Pixmap actual = Bitmap(300, 100);
+    const gdi::Pixmap expected = Bitmap(300, 100);
+    ASSERT_EQ(DrawGraph2(Handle(actual), 0, pair, 1.0, xOffset, y.data(), 40.0, 50.0, 1000000, 1),
         KrevoDone);
     ASSERT_EQ(DrawPixels(expected, 0, nearX, nearY), KrevoDone);
     EXPECT_EQ(Difference(actual, expected), "");
-    EXPECT_GT(actual.CountNot(0), 300);
+    EXPECT_GT(CountNot(actual, 0), 300);
 }
 
 } // namespace

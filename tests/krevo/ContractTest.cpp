@@ -16,7 +16,7 @@ constexpr double kMax = std::numeric_limits<double>::max();
 
 TEST(Contract, DrawGraph2RefusesBadInput)
 {
-    TestBitmap bitmap(8, 8);
+    const gdi::Pixmap bitmap = Bitmap(8, 8);
     const double values[2] = { 1, 2 };
     struct Row {
         const char* label;
@@ -24,7 +24,7 @@ TEST(Contract, DrawGraph2RefusesBadInput)
         const double *x, *y;
         int32_t count, flag, expected;
     };
-    const int32_t dc = bitmap.Handle();
+    const int32_t dc = Handle(bitmap);
     const Row rows[] = {
         { "type below 0", dc, -1, values, values, 2, 0, KrevoBadValue },
         { "type above 6", dc, 7, values, values, 2, 0, KrevoBadValue },
@@ -40,7 +40,7 @@ TEST(Contract, DrawGraph2RefusesBadInput)
         EXPECT_EQ(DrawGraph2(row.hdc, row.type, row.x, 1, 0, row.y, 1, 0, row.count, row.flag),
             row.expected)
             << row.label;
-    EXPECT_EQ(bitmap.CountNot(0), 0);
+    EXPECT_EQ(CountNot(bitmap, 0), 0);
 }
 
 // The drawing state is process-wide: a refused setter keeps it, and every DC sees it.
@@ -51,8 +51,8 @@ TEST(Contract, RefusedSettersKeepTheSharedState)
     EXPECT_EQ(SetDrawMode(17), KrevoBadValue);
     // The pen's colour keeps its 24 bits only, as CreatePen keeps them.
     SetPenProperties(gdi::PS_SOLID, 1, static_cast<int32_t>(0x80FFFFFFu));
-    TestBitmap first(8, 8, 0x00FFFFFF);
-    TestBitmap second(8, 8, 0x00FFFFFF);
+    const gdi::Pixmap first = Bitmap(8, 8, 0x00FFFFFF);
+    const gdi::Pixmap second = Bitmap(8, 8, 0x00FFFFFF);
     ASSERT_EQ(DrawPixels(first, 3, { 2 }, { 2 }), KrevoDone);
     ASSERT_EQ(DrawPixels(second, 3, { 2 }, { 2 }), KrevoDone);
     EXPECT_EQ(first.At(2, 2), 0u) << "still XOR";
@@ -122,12 +122,12 @@ TEST(Contract, ExtremeValuesAndTransformsPaintNoGarbage)
             for (const int32_t flag : { 0, 1 })
                 for (const int32_t width : { 1, 4 }) {
                     SetPenProperties(gdi::PS_DASH, width, 0x00FFFFFF);
-                    TestBitmap bitmap(10, 10);
-                    EXPECT_EQ(DrawGraph2(bitmap.Handle(), type, x.data(), t.xConv, t.xOffset,
+                    const gdi::Pixmap bitmap = Bitmap(10, 10);
+                    EXPECT_EQ(DrawGraph2(Handle(bitmap), type, x.data(), t.xConv, t.xOffset,
                                   y.data(), t.yConv, t.yOffset, 10, flag),
                         KrevoDone)
                         << t.label << ", type " << type << ", flag " << flag << ", width " << width;
-                    EXPECT_TRUE(!t.blank || bitmap.CountNot(0) == 0)
+                    EXPECT_TRUE(!t.blank || CountNot(bitmap, 0) == 0)
                         << t.label << ", type " << type;
                 }
 }

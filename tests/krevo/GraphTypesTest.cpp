@@ -21,13 +21,13 @@ void UseThinPen(int32_t style = gdi::PS_SOLID)
 TEST(GraphTypes, DashPatternRunsOnAlongThePolyline)
 {
     UseThinPen(gdi::PS_DASH);
-    TestBitmap bitmap(50, 10);
+    const gdi::Pixmap bitmap = Bitmap(50, 10);
     // 18 on, 6 off from x = 0; a restart at the vertex x = 10 would paint 18 .. 23.
     ASSERT_EQ(DrawPixels(bitmap, 0, { 0, 10, 40 }, { 5, 5, 5 }), KrevoDone);
     for (int32_t x = 0; x < 40; ++x)
         EXPECT_EQ(bitmap.At(x, 5) != 0, x % 24 < 18) << "x " << x;
     // A break restarts it.
-    TestBitmap broken(50, 10);
+    const gdi::Pixmap broken = Bitmap(50, 10);
     ASSERT_EQ(DrawPixels(broken, 0, { 0, 10, 0, 20, 40 }, { 5, 5, kNaN, 5, 5 }), KrevoDone);
     EXPECT_NE(broken.At(20, 5), 0u);
 }
@@ -38,13 +38,13 @@ TEST(Circles, XorTwiceRestoresThePictureAlsoWhenClipped)
     SetCirclePixelRadius(4);
     for (const int32_t width : { 1, 3 }) {
         SetPenProperties(gdi::PS_SOLID, width, 0x00FF00FF);
-        TestBitmap bitmap(16, 16, 0x00101010);
+        const gdi::Pixmap bitmap = Bitmap(16, 16, 0x00101010);
         const std::vector<double> x = { 1, 8, 15, 30 };
         const std::vector<double> y = { 1, 8, 14, -2 };
         ASSERT_EQ(DrawPixels(bitmap, 5, x, y), KrevoDone);
-        EXPECT_GT(bitmap.CountNot(0x00101010), 20);
+        EXPECT_GT(CountNot(bitmap, 0x00101010), 20);
         ASSERT_EQ(DrawPixels(bitmap, 5, x, y), KrevoDone);
-        EXPECT_EQ(bitmap.CountNot(0x00101010), 0) << "width " << width;
+        EXPECT_EQ(CountNot(bitmap, 0x00101010), 0) << "width " << width;
     }
 }
 
@@ -57,8 +57,8 @@ TEST(CubicFit, CollinearPiecesGiveThePolyline)
         { { 0, 10, 20, 30, 39 }, { 2, 2, kNaN, 7, 7 } },
     };
     for (const auto& [x, y] : cases) {
-        TestBitmap fitted(40, 10);
-        TestBitmap straight(40, 10);
+        const gdi::Pixmap fitted = Bitmap(40, 10);
+        const gdi::Pixmap straight = Bitmap(40, 10);
         ASSERT_EQ(DrawPixels(fitted, 6, x, y), KrevoDone);
         ASSERT_EQ(DrawPixels(straight, 0, x, y), KrevoDone);
         EXPECT_EQ(Difference(fitted, straight), "") << x.size() << " points";
@@ -76,14 +76,14 @@ TEST(CubicFit, CurvePassesThroughThePointsInBothParametrisations)
     const std::vector<double> y = { 20, 5, 20, 5 };
     for (const auto& [label, x] : xs) {
         SCOPED_TRACE(label);
-        TestBitmap bitmap(60, 30);
+        const gdi::Pixmap bitmap = Bitmap(60, 30);
         ASSERT_EQ(DrawPixels(bitmap, 6, x, y), KrevoDone);
         for (size_t k = 0; k + 1 < x.size(); ++k)
             EXPECT_NE(bitmap.At(static_cast<int32_t>(x[k]), static_cast<int32_t>(y[k])), 0u);
         // Natural ends bulge a little beyond the points, never far.
         for (int32_t px = 0; px < 60; ++px)
             EXPECT_EQ(bitmap.At(px, 28) | bitmap.At(px, 29), 0u) << px;
-        EXPECT_GE(bitmap.CountNot(0), 45); // at least one pixel per column crossed
+        EXPECT_GE(CountNot(bitmap, 0), 45); // at least one pixel per column crossed
     }
 }
 

@@ -1,14 +1,12 @@
-// Test support for the plotting library: bitmaps on GDI device contexts, the GDI's own LineTo as
-// the reference, and pixel comparison.
+// Test support for the plotting library: pixmaps to draw on, the GDI's own LineTo as the
+// reference, and pixel comparison.
 #pragma once
 
 #include "gdi/Gdi.h"
+#include "gdi/Pixmap.h"
 #include "krevo/Krevo.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <functional>
-#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -16,77 +14,56 @@
 
 namespace krevo_test {
 
-class TestBitmap {
-public:
-    TestBitmap(int32_t width, int32_t height, uint32_t fill = 0)
-        : width_(width)
-        , height_(height)
-        , dc_(gdi::CreateCompatibleDC(0))
-        , bitmap_(gdi::CreateBitmap32(width, height))
-        , previous_(gdi::SelectObject(dc_, bitmap_))
-    {
-        gdi::SetBkMode(dc_, gdi::TRANSPARENT);
-        std::fill_n(Data(), int64_t { width_ } * height_, fill);
-    }
-    ~TestBitmap()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteDC(dc_);
-        gdi::DeleteObject(bitmap_);
-    }
-    TestBitmap(const TestBitmap&) = delete;
-    TestBitmap& operator=(const TestBitmap&) = delete;
+// A pixmap filled with `fill`, background mode TRANSPARENT, so that the reference's dashed pens
+// leave their gaps alone as the plotting library does.
+inline gdi::Pixmap Bitmap(int32_t width, int32_t height, uint32_t fill = 0)
+{
+    gdi::Pixmap bitmap(width, height, fill);
+    gdi::SetBkMode(bitmap.Dc(), gdi::TRANSPARENT);
+    return bitmap;
+}
 
-    gdi::HDC Dc() const { return dc_; }
-    int32_t Handle() const { return static_cast<int32_t>(dc_); }
-    int32_t Width() const { return width_; }
-    uint32_t At(int32_t x, int32_t y) const { return Data()[int64_t { y } * width_ + x]; }
-    std::vector<uint32_t> Pixels() const
-    {
-        return std::vector<uint32_t>(Data(), Data() + int64_t { width_ } * height_);
-    }
-    int64_t CountNot(uint32_t color) const
-    {
-        return std::count_if(Data(), Data() + int64_t { width_ } * height_,
-            [color](uint32_t p) { return p != color; });
-    }
-    void SetClip(const gdi::RECT& rect) const { gdi::SetClipRect(dc_, &rect); }
+// The DC as the plotting library takes it.
+inline int32_t Handle(const gdi::Pixmap& bitmap) { return static_cast<int32_t>(bitmap.Dc()); }
 
-private:
-    uint32_t* Data() const
-    {
-        gdi::Surface surface;
-        gdi::GetSurface(dc_, &surface);
-        return surface.pixels;
-    }
+inline int64_t CountNot(const gdi::Pixmap& bitmap, uint32_t color)
+{
+    int64_t count = 0;
+    for (int32_t y = 0; y < bitmap.Height(); ++y)
+        for (int32_t x = 0; x < bitmap.Width(); ++x)
+            count += bitmap.At(x, y) != color;
+    return count;
+}
 
-    int32_t width_;
-    int32_t height_;
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-    gdi::HGDIOBJ previous_;
-};
+inline void SetClip(const gdi::Pixmap& bitmap, const gdi::RECT& rect)
+{
+    gdi::SetClipRect(bitmap.Dc(), &rect);
+}
 
 // Empty when the pictures agree, else how many pixels differ and the first of them.
-inline std::string Difference(const TestBitmap& actual, const TestBitmap& expected)
+inline std::string Difference(const gdi::Pixmap& actual, const gdi::Pixmap& expected)
 {
-    const std::vector<uint32_t> a = actual.Pixels();
-    const std::vector<uint32_t> e = expected.Pixels();
-    const auto count = std::inner_product(
-        a.begin(), a.end(), e.begin(), int64_t { 0 }, std::plus<>(), std::not_equal_to<>());
+    int64_t count = 0;
+    std::optional<gdi::POINT> first;
+    for (int32_t y = 0; y < actual.Height(); ++y)
+        for (int32_t x = 0; x < actual.Width(); ++x)
+            if (actual.At(x, y) != expected.At(x, y)) {
+                ++count;
+                if (!first)
+                    first = gdi::POINT { x, y };
+            }
     if (count == 0)
         return {};
-    const size_t i
-        = static_cast<size_t>(std::mismatch(a.begin(), a.end(), e.begin()).first - a.begin());
     std::ostringstream text;
-    text << count << " pixels differ, first at (" << i % actual.Width() << ", "
-         << i / actual.Width() << "): 0x" << std::hex << a[i] << " instead of 0x" << e[i];
+    text << count << " pixels differ, first at (" << first->x << ", " << first->y << "): 0x"
+         << std::hex << actual.At(first->x, first->y) << " instead of 0x"
+         << expected.At(first->x, first->y);
     return text.str();
 }
 
 // The GDI drawing the same pen in the same mode: a polyline as MoveToEx + LineTo per point, a
 // missing point breaking it. The pattern of a dashed pen restarts at every LineTo.
-inline void ReferencePolyline(const TestBitmap& bitmap,
+inline void ReferencePolyline(const gdi::Pixmap& bitmap,
     const std::vector<std::optional<gdi::POINT>>& points, int32_t style, int32_t width,
     uint32_t color, int32_t rop2)
 {
@@ -111,10 +88,10 @@ inline void ReferencePolyline(const TestBitmap& bitmap,
 }
 
 // DrawGraph2 with explicit X and Y arrays in pixel units (identity transforms).
-inline int32_t DrawPixels(const TestBitmap& bitmap, int32_t type, const std::vector<double>& x,
+inline int32_t DrawPixels(const gdi::Pixmap& bitmap, int32_t type, const std::vector<double>& x,
     const std::vector<double>& y)
 {
-    return DrawGraph2(bitmap.Handle(), type, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0,
+    return DrawGraph2(Handle(bitmap), type, x.data(), 1.0, 0.0, y.data(), 1.0, 0.0,
         static_cast<int32_t>(y.size()), 0);
 }
 

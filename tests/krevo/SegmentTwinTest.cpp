@@ -37,8 +37,8 @@ TEST_P(SegmentTwin, SetsTheSamePixelsAsLineTo)
         = 20240611u + static_cast<uint32_t>(pen.style * 131 + pen.rop2 * 7 + pen.minWidth);
     std::mt19937 random(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
-    TestBitmap actual(61, 47, 0x00123456u);
-    TestBitmap expected(61, 47, 0x00123456u);
+    const gdi::Pixmap actual = Bitmap(61, 47, 0x00123456u);
+    const gdi::Pixmap expected = Bitmap(61, 47, 0x00123456u);
     ASSERT_EQ(SetDrawMode(pen.rop2), KrevoDone);
     for (int round = 0; round < 400; ++round) {
         const int32_t width
@@ -49,8 +49,8 @@ TEST_P(SegmentTwin, SetsTheSamePixelsAsLineTo)
             const int32_t left = std::uniform_int_distribution<int32_t>(-5, 40)(random);
             const int32_t top = std::uniform_int_distribution<int32_t>(-5, 30)(random);
             const gdi::RECT clip { left, top, left + 25, top + 20 };
-            actual.SetClip(clip);
-            expected.SetClip(clip);
+            SetClip(actual, clip);
+            SetClip(expected, clip);
         } else {
             gdi::ResetClip(actual.Dc());
             gdi::ResetClip(expected.Dc());

@@ -1,6 +1,5 @@
 // vantrel-render: its pictures equal the library's drawing of the same series, its exit codes and
 // error lines, and no output on failure.
-#include "hosts/common/PngIo.h"
 #include "support/RandomModel.h"
 
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <vantrel/hostkit/PngFiles.h>
 #include <vantrel/GraphDataJson.h>
 
 namespace vantrel {
@@ -46,10 +46,10 @@ int RunTool(const std::string& arguments, std::string* errors = nullptr)
 
 std::vector<uint32_t> PngPixels(const std::string& path)
 {
-    const hostkit::PngImage image = hostkit::ReadPng(path);
+    const gdi::Pixmap image = hostkit::ReadPng(path);
     std::vector<uint32_t> pixels;
-    for (int32_t y = 0; y < image.height; ++y)
-        for (int32_t x = 0; x < image.width; ++x)
+    for (int32_t y = 0; y < image.Height(); ++y)
+        for (int32_t x = 0; x < image.Width(); ++x)
             pixels.push_back(image.At(x, y) & 0xFFFFFFu);
     return pixels;
 }

@@ -1,10 +1,10 @@
 // HeadlessHost: the container, the two software pictures and the control, composed into a screen.
-#include "common/PngIo.h"
-#include "common/SimpleContainer.h"
-#include "common/SoftPicture.h"
-
 #include <gdi/Gdi.h>
 #include <vantrel/HeadlessHost.h>
+#include <vantrel/hostkit/Compose.h>
+#include <vantrel/hostkit/PngFiles.h>
+#include <vantrel/hostkit/SimpleContainer.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace vantrel {
 
@@ -21,20 +21,12 @@ struct HeadlessHost::Parts {
     }
 
     // The control's surface: the frame picture, then the inside picture in front of it.
-    hostkit::PixelImage ComposeScreen() const
+    gdi::Pixmap ComposeScreen() const
     {
         const auto width = static_cast<int32_t>(container.ScaleWidth() / twipsPerPixel);
         const auto height = static_cast<int32_t>(container.ScaleHeight() / twipsPerPixel);
-        hostkit::PixelImage screen(width, height, gdi::TranslateColor(0x8000000Fu));
-        for (const hostkit::SoftPicture* picture : { &frame, &inside }) {
-            const hostkit::PixelBounds at = picture->OuterPixels();
-            const hostkit::PixelImage shown = picture->ScreenCopy();
-            for (int32_t y = 0; y < shown.height; ++y)
-                for (int32_t x = 0; x < shown.width; ++x)
-                    if (screen.Contains(at.left + x, at.top + y))
-                        screen.At(at.left + x, at.top + y) = shown.At(x, y);
-        }
-        return screen;
+        return hostkit::Compose(
+            width, height, { &frame, &inside }, gdi::TranslateColor(0x8000000Fu));
     }
 
     hostkit::SimpleContainer container;
@@ -96,13 +88,12 @@ uint32_t HeadlessHost::ScreenPixel(int32_t x, int32_t y) const
         const uint32_t inner = picture->ScreenPixel(px - border, py - border);
         return inner != gdi::CLR_INVALID ? inner : picture->ScreenCopy().At(px, py);
     }
-    const hostkit::PixelImage screen = parts_->ComposeScreen();
-    return screen.Contains(x, y) ? screen.At(x, y) : gdi::CLR_INVALID;
+    return parts_->ComposeScreen().At(x, y);
 }
 
 void HeadlessHost::SavePng(const std::string& path) const
 {
-    hostkit::WritePng(path, parts_->ComposeScreen());
+    hostkit::WritePng(path, parts_->ComposeScreen().View());
 }
 
 std::string HeadlessHost::InsideToolTipText() const { return parts_->inside.ToolTipText(); }

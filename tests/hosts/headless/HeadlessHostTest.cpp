@@ -1,11 +1,11 @@
 // The off-screen host: screen composition, pixel access, PNG output, input and audits.
-#include "hosts/common/PngIo.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <vantrel/Error.h>
 #include <vantrel/HeadlessHost.h>
 #include <vantrel/MemoryPropertyBag.h>
+#include <vantrel/hostkit/PngFiles.h>
 
 using namespace vantrel;
 
@@ -33,9 +33,9 @@ TEST(HeadlessHost, SavesTheScreenAsPng)
     host.Graph().InsideBackColor(0x00FF00);
     const std::string path = std::string(VANTREL_TEST_OUTPUT_DIR) + "/headless-screen.png";
     host.SavePng(path);
-    const hostkit::PngImage image = hostkit::ReadPng(path);
-    ASSERT_EQ(image.width, 120);
-    ASSERT_EQ(image.height, 90);
+    const gdi::Pixmap image = hostkit::ReadPng(path);
+    ASSERT_EQ(image.Width(), 120);
+    ASSERT_EQ(image.Height(), 90);
     for (int32_t y = 0; y < 90; y += 7)
         for (int32_t x = 0; x < 120; x += 7)
             ASSERT_EQ(image.At(x, y), host.ScreenPixel(x, y)) << x << "," << y;

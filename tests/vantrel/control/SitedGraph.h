@@ -1,13 +1,12 @@
 // A control sited on software pictures, with every part reachable by the tests.
 #pragma once
 
-#include "hosts/common/SimpleContainer.h"
-#include "hosts/common/SoftPicture.h"
-
 #include <string>
 #include <utility>
 #include <vantrel/MemoryPropertyBag.h>
 #include <vantrel/OrvGraph.h>
+#include <vantrel/hostkit/SimpleContainer.h>
+#include <vantrel/hostkit/SoftPicture.h>
 #include <vector>
 
 namespace vantrel::testing {

@@ -132,7 +132,7 @@ TEST(FrameDrawing, XorFiguresUndoThemselvesAndTheStateIsPutBack)
     const gdi::HGDIOBJ plotBrush = gdi::GetCurrentObject(p.inside.hDC(), gdi::OBJ_BRUSH);
     const gdi::COLORREF frameText = gdi::GetTextColor(p.frame.hDC());
     DrawFrameOnly(p.graph);
-    const PixelImage before = p.inside.ImageCopy();
+    const gdi::Pixmap before = p.inside.ImageCopy();
     for (int pass = 0; pass < 2; ++pass) {
         p.graph.DrawRectangle(-4, -4, 1, 1, 0x00FFFF, true, 0xFF0000, false);
         p.graph.DrawEllipse(-2, -2, 4, 2, 0x00FFFF, false, 0, false);

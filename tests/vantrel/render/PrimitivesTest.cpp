@@ -95,7 +95,7 @@ TEST(DrawingMethods, FiguresBeyondTheDrawableRangeAreRetainedButNotPainted)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TenByTen p;
-        const PixelImage before = p.Plot();
+        const gdi::Pixmap before = p.Plot();
         c.draw(p.graph);
         EXPECT_EQ(p.Plot() != before, c.painted);
         EXPECT_EQ(p.graph.DataLoaded(), c.painted);

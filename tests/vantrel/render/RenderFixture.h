@@ -2,17 +2,16 @@
 // directly, and pixel queries on retained images.
 #pragma once
 
-#include "hosts/common/PixelImage.h"
 #include "vantrel/control/SitedGraph.h"
 
 #include <algorithm>
 #include <gdi/Gdi.h>
+#include <gdi/Pixmap.h>
 #include <numeric>
 #include <vantrel/vantrel.h>
 
 namespace vantrel::rendertest {
 
-using hostkit::PixelImage;
 using testing::SitedGraph;
 
 constexpr uint32_t white = 0xFFFFFF;
@@ -48,7 +47,7 @@ struct BarePlot : SitedGraph {
         graph.SetScale(xMin, yMin, xMax, yMax);
     }
 
-    PixelImage Plot() const { return inside.ImageCopy(); }
+    gdi::Pixmap Plot() const { return inside.ImageCopy(); }
 };
 
 // A control with the default frame margins (80 pixels left and top, 32 right and bottom) and a
@@ -64,17 +63,21 @@ struct FramedPlot : SitedGraph {
 // A drawing call whose figure lies beyond the drawable range: it draws the frame and nothing else.
 inline void DrawFrameOnly(OrvGraph& graph) { graph.DrawLine(0.0, 0.0, 1e9, 0.0); }
 
-inline bool AnyInk(const PixelImage& image, uint32_t background)
+inline bool AnyInk(const gdi::Pixmap& image, uint32_t background)
 {
-    return std::any_of(image.pixels.begin(), image.pixels.end(),
-        [&](uint32_t pixel) { return pixel != background; });
+    for (int32_t y = 0; y < image.Height(); ++y)
+        for (int32_t x = 0; x < image.Width(); ++x)
+            if (image.At(x, y) != background)
+                return true;
+    return false;
 }
 
 // The positions along column (or row) `at` that hold `color`: rows of a column, columns of a row.
-inline std::vector<int32_t> Marked(const PixelImage& image, bool column, int32_t at, uint32_t color)
+inline std::vector<int32_t> Marked(
+    const gdi::Pixmap& image, bool column, int32_t at, uint32_t color)
 {
     std::vector<int32_t> found;
-    for (int32_t i = 0; i < (column ? image.height : image.width); ++i)
+    for (int32_t i = 0; i < (column ? image.Height() : image.Width()); ++i)
         if ((column ? image.At(at, i) : image.At(i, at)) == color)
             found.push_back(i);
     return found;

@@ -1,5 +1,5 @@
 // The window-less control container.
-#include "SimpleContainer.h"
+#include <vantrel/hostkit/SimpleContainer.h>
 
 namespace vantrel::hostkit {
 

@@ -1,10 +1,9 @@
 // The software picture: retained image and screen, AutoRedraw, border, geometry and input.
-#include "SoftPicture.h"
-
 #include <algorithm>
 #include <limits>
 #include <vantrel/Error.h>
 #include <vantrel/Rounding.h>
+#include <vantrel/hostkit/SoftPicture.h>
 
 namespace vantrel::hostkit {
 
@@ -41,22 +40,24 @@ int32_t ToSize(double twips, double twipsPerPixel)
     return ToPixels(twips, twipsPerPixel);
 }
 
-// One ring of a border: top and left in `topLeft`, then bottom and right in `bottomRight`
-// over the full length, so that the top-right and bottom-left corners take `bottomRight`.
-void DrawRing(PixelImage& image, int32_t inset, uint32_t topLeft, uint32_t bottomRight)
+// The colour of a border pixel `ring` pixels in from the outer edge: top and left rows in
+// `topLeft`, bottom and right ones in the other colour over the full length, so that the top-right
+// and bottom-left corners take it.
+struct Ring {
+    gdi::COLORREF topLeft;
+    gdi::COLORREF bottomRight;
+};
+
+gdi::Pixmap MakePixmap()
 {
-    const int32_t right = image.width - 1 - inset;
-    const int32_t bottom = image.height - 1 - inset;
-    if (right < inset || bottom < inset)
-        return;
-    for (int32_t x = inset; x <= right; ++x)
-        image.At(x, inset) = topLeft;
-    for (int32_t y = inset; y <= bottom; ++y)
-        image.At(inset, y) = topLeft;
-    for (int32_t x = inset; x <= right; ++x)
-        image.At(x, bottom) = bottomRight;
-    for (int32_t y = inset; y <= bottom; ++y)
-        image.At(right, y) = bottomRight;
+    gdi::Pixmap pixmap(0, 0);
+    if (!pixmap.Valid())
+        throw Error(errOutOfMemory, "Out of memory");
+    // A picture's fill style is transparent: shapes drawn without a brush of their own leave
+    // their interior as it was; text leaves its background alone.
+    gdi::SetBkMode(pixmap.Dc(), gdi::TRANSPARENT);
+    gdi::SelectObject(pixmap.Dc(), gdi::GetStockObject(gdi::HOLLOW_BRUSH));
+    return pixmap;
 }
 
 } // namespace
@@ -64,32 +65,34 @@ void DrawRing(PixelImage& image, int32_t inset, uint32_t topLeft, uint32_t botto
 SoftPicture::SoftPicture(int32_t twipsPerPixelX, int32_t twipsPerPixelY)
     : twipsPerPixelX_(std::max(twipsPerPixelX, 1))
     , twipsPerPixelY_(std::max(twipsPerPixelY, 1))
+    , image_(MakePixmap())
+    , screen_(MakePixmap())
 {
     backRgb_ = TranslateOrRefuse(backColor_);
     const gdi::COLORREF foreRgb = TranslateOrRefuse(foreColor_);
-    for (const PictureCanvas* canvas : { &image_, &screen_ }) {
-        gdi::SetBkColor(canvas->Dc(), backRgb_);
-        gdi::SetTextColor(canvas->Dc(), foreRgb);
+    for (const gdi::Pixmap* pixmap : { &image_, &screen_ }) {
+        gdi::SetBkColor(pixmap->Dc(), backRgb_);
+        gdi::SetTextColor(pixmap->Dc(), foreRgb);
     }
 }
 
 void SoftPicture::Cls()
 {
     if (autoRedraw_)
-        image_.Fill(backRgb_);
-    screen_.CopyFrom(image_);
+        gdi::FillPixels(image_.View(), backRgb_);
+    gdi::CopyPixels(image_.View(), screen_.View());
 }
 
-void SoftPicture::Refresh() { screen_.CopyFrom(image_); }
+void SoftPicture::Refresh() { gdi::CopyPixels(image_.View(), screen_.View()); }
 
 void SoftPicture::BackColor(OleColor value)
 {
     const gdi::COLORREF rgb = TranslateOrRefuse(value);
     backColor_ = value;
     backRgb_ = rgb;
-    for (PictureCanvas* canvas : { &image_, &screen_ }) {
-        gdi::SetBkColor(canvas->Dc(), rgb);
-        canvas->Fill(rgb);
+    for (const gdi::Pixmap* pixmap : { &image_, &screen_ }) {
+        gdi::SetBkColor(pixmap->Dc(), rgb);
+        gdi::FillPixels(pixmap->View(), rgb);
     }
 }
 
@@ -158,19 +161,15 @@ void SoftPicture::Reshape(PixelBounds outer, int16_t appearance)
     if (width != image_.Width() || height != image_.Height()) {
         if (width > maxSide || height > maxSide || int64_t { width } * height > maxArea)
             throw Error(errOutOfMemory, "Out of memory");
-        const gdi::HBITMAP imageBitmap = PictureCanvas::CreateBitmapFor(width, height);
-        const gdi::HBITMAP screenBitmap = PictureCanvas::CreateBitmapFor(width, height);
-        if (imageBitmap == 0 || screenBitmap == 0) {
-            gdi::DeleteObject(imageBitmap);
-            gdi::DeleteObject(screenBitmap);
+        // New bitmaps first, swapped in only when both exist: a refusal changes nothing.
+        gdi::Pixmap image(width, height, backRgb_);
+        gdi::Pixmap screen(width, height);
+        if (!image.Valid() || !screen.Valid())
             throw Error(errOutOfMemory, "Out of memory");
-        }
-        const PixelImage kept = image_.Copy();
-        image_.Adopt(imageBitmap, width, height);
-        image_.Fill(backRgb_);
-        image_.Paste(kept);
-        screen_.Adopt(screenBitmap, width, height);
-        screen_.CopyFrom(image_);
+        gdi::CopyPixels(image_.View(), image.View());
+        image_.SwapBitmaps(image);
+        screen_.SwapBitmaps(screen);
+        gdi::CopyPixels(image_.View(), screen_.View());
     }
     outer_ = outer;
     appearance_ = appearance;
@@ -207,22 +206,52 @@ float SoftPicture::TextHeight(std::string_view text) const
     return static_cast<float>(static_cast<double>(size.cy) * static_cast<double>(lines));
 }
 
-PixelImage SoftPicture::ScreenCopy() const
+gdi::Pixmap SoftPicture::ScreenCopy() const
 {
-    PixelImage result(outer_.width, outer_.height);
-    if (appearance_ == 1) {
-        DrawRing(result, 0, gdi::GetSysColor(colorBtnShadow), gdi::GetSysColor(colorBtnHighlight));
-        DrawRing(result, 1, gdi::GetSysColor(color3dDkShadow), gdi::GetSysColor(color3dLight));
-    } else {
-        const gdi::COLORREF frame = gdi::GetSysColor(colorWindowFrame);
-        DrawRing(result, 0, frame, frame);
-    }
-    const int32_t border = BorderPixels();
-    const PixelImage inner = screen_.Copy();
-    for (int32_t y = 0; y < inner.height; ++y)
-        for (int32_t x = 0; x < inner.width; ++x)
-            result.At(x + border, y + border) = inner.At(x, y);
+    gdi::Pixmap result(outer_.width, outer_.height);
+    if (!result.Valid())
+        throw Error(errOutOfMemory, "Out of memory");
+    Paint(result.View(), 0, 0, gdi::RECT { 0, 0, outer_.width, outer_.height });
     return result;
+}
+
+void SoftPicture::PaintScreen(gdi::PixelView window, const gdi::RECT& area) const
+{
+    Paint(window, outer_.left, outer_.top, area);
+}
+
+void SoftPicture::Paint(gdi::PixelView into, int32_t left, int32_t top, const gdi::RECT& area) const
+{
+    const Ring rings[2] = {
+        appearance_ == 1
+            ? Ring { gdi::GetSysColor(colorBtnShadow), gdi::GetSysColor(colorBtnHighlight) }
+            : Ring { gdi::GetSysColor(colorWindowFrame), gdi::GetSysColor(colorWindowFrame) },
+        Ring { gdi::GetSysColor(color3dDkShadow), gdi::GetSysColor(color3dLight) },
+    };
+    const int32_t border = BorderPixels();
+    // The picture's pixels [x0, x1) x [y0, y1) that land inside `area` and `into`; 64-bit, as
+    // positions far off the window are allowed.
+    const auto from
+        = [](int64_t origin, int64_t low) { return std::max<int64_t>(low - origin, 0); };
+    const int64_t x0 = from(left, std::max<int64_t>(area.left, 0));
+    const int64_t y0 = from(top, std::max<int64_t>(area.top, 0));
+    const int64_t x1 = std::min<int64_t>(
+        outer_.width, std::min<int64_t>(area.right, into.width) - int64_t { left });
+    const int64_t y1 = std::min<int64_t>(
+        outer_.height, std::min<int64_t>(area.bottom, into.height) - int64_t { top });
+    for (int64_t y = y0; y < y1; ++y) {
+        uint32_t* row = into.Row(static_cast<int32_t>(y + top));
+        for (int64_t x = x0; x < x1; ++x) {
+            const int64_t ring = std::min({ x, y, outer_.width - 1 - x, outer_.height - 1 - y });
+            if (ring >= border) {
+                row[x + left] = screen_.At(
+                    static_cast<int32_t>(x - border), static_cast<int32_t>(y - border));
+                continue;
+            }
+            const bool far = x == outer_.width - 1 - ring || y == outer_.height - 1 - ring;
+            row[x + left] = far ? rings[ring].bottomRight : rings[ring].topLeft;
+        }
+    }
 }
 
 void SoftPicture::InjectMouseDown(int16_t button, int16_t shift, float x, float y)

@@ -1,11 +1,9 @@
 // The picture surface on the software GDI, shared by every host: a retained image and a screen,
-// each a 32-bit bitmap with its own device context, inside a fixed single border.
+// each a gdi::Pixmap (a 32-bit bitmap with its own device context), inside a border.
 #pragma once
 
-#include "PictureCanvas.h"
-#include "PixelImage.h"
-
 #include <cstdint>
+#include <gdi/Pixmap.h>
 #include <string>
 #include <vantrel/platform/PictureSurface.h>
 
@@ -36,6 +34,11 @@ struct PixelBounds {
 //   becomes the text colour of both DCs, BackColor their background colour.
 // - A fresh picture: 0 x 0 at 0, 0; AutoRedraw off; BackColor 0x8000000F, ForeColor
 //   0x80000012; Appearance 1; MousePointer 0; Enabled; no tooltip.
+// - Raises 7 when the GDI refuses the bitmaps.
+//
+// A host shows a picture by painting its screen and border where the picture sits in the
+// control (PaintScreen, or Compose for all pictures of a control) and feeds it pointer input
+// (the Inject functions).
 class SoftPicture final : public platform::PictureSurface {
 public:
     explicit SoftPicture(int32_t twipsPerPixelX = 15, int32_t twipsPerPixelY = 15);
@@ -81,12 +84,18 @@ public:
 
     // For hosts: pixels (0x00BBGGRR) in drawing coordinates, border excluded; CLR_INVALID
     // outside the inner area.
-    uint32_t ImagePixel(int32_t x, int32_t y) const { return image_.Pixel(x, y); }
-    uint32_t ScreenPixel(int32_t x, int32_t y) const { return screen_.Pixel(x, y); }
-    // The retained image, ScaleWidth x ScaleHeight.
-    PixelImage ImageCopy() const { return image_.Copy(); }
+    uint32_t ImagePixel(int32_t x, int32_t y) const { return image_.At(x, y); }
+    uint32_t ScreenPixel(int32_t x, int32_t y) const { return screen_.At(x, y); }
+    // The retained image, ScaleWidth x ScaleHeight, borrowed until the next change of size.
+    gdi::PixelView ImageView() const { return image_.View(); }
+    // The retained image, copied.
+    gdi::Pixmap ImageCopy() const { return image_; }
     // What the screen shows, border included: OuterPixels().width x height.
-    PixelImage ScreenCopy() const;
+    gdi::Pixmap ScreenCopy() const;
+    // Paints what the screen shows, border included, at the picture's outer position into
+    // `window` (the control's pixels, origin at its top-left corner), touching only the part
+    // inside `area` (half-open).
+    void PaintScreen(gdi::PixelView window, const gdi::RECT& area) const;
     PixelBounds OuterPixels() const { return outer_; }
     // 2 for the 3-D appearance, 1 for flat.
     int32_t BorderPixels() const { return appearance_ == 1 ? 2 : 1; }
@@ -98,13 +107,16 @@ public:
     void InjectClick();
 
 private:
-    // Sets geometry and border together, resizing both canvases when the inner size changes.
+    // Sets geometry and border together, resizing both pixmaps when the inner size changes.
     void Reshape(PixelBounds outer, int16_t appearance);
+    // The border and screen with the outer top-left corner at (left, top) of `into`, within
+    // `area` of `into`.
+    void Paint(gdi::PixelView into, int32_t left, int32_t top, const gdi::RECT& area) const;
 
     const double twipsPerPixelX_;
     const double twipsPerPixelY_;
-    PictureCanvas image_;
-    PictureCanvas screen_;
+    gdi::Pixmap image_;
+    gdi::Pixmap screen_;
     PixelBounds outer_;
     bool autoRedraw_ = false;
     OleColor backColor_ = 0x8000000Fu;
