@@ -7,8 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <vantrel/hostkit/PngFiles.h>
 #include <vantrel/GraphDataJson.h>
+#include <vantrel/hostkit/PngFiles.h>
 
 namespace vantrel {
 namespace {
