@@ -1,11 +1,15 @@
-# Entry points: `make test` (every test, sanitized, warnings as errors), `make demo`,
-# `make bench`, `make format`. Every build first installs the Debian packages that are missing
-# (scripts/install-deps.sh, silent when none is), so that a fresh machine needs nothing else.
+# Entry points: `make test` (every test, sanitized, warnings as errors), `make fuzz`,
+# `make demo`, `make bench`, `make format`. Every build first installs the Debian packages that
+# are missing (scripts/install-deps.sh, silent when none is), so that a fresh machine needs
+# nothing else.
 JOBS ?= $(shell nproc)
 TEST_BUILD ?= build/asan
 RELEASE_BUILD ?= build/release
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps test tsan release demo bench format format-check clean
+
+.PHONY: deps test tsan fuzz release demo bench format format-check clean
 
 deps:
 	@bash scripts/install-deps.sh --quiet
@@ -23,6 +27,14 @@ tsan: deps
 	  -DVANTREL_WERROR=ON -DVANTREL_BUILD_BENCH=OFF -DVANTREL_BUILD_EXAMPLES=OFF
 	cmake --build $(TSAN_BUILD) --target concurrency_tests -j$(JOBS)
 	cd $(TSAN_BUILD) && ctest --output-on-failure -R '^ConcurrentRendering'
+# libFuzzer with AddressSanitizer and UBSan, in a clang build of its own; each target runs for
+# FUZZ_SECONDS from its seed corpus.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVANTREL_SANITIZE=ON -DVANTREL_FUZZ=ON -DVANTREL_BUILD_BENCH=OFF \
+	  -DVANTREL_BUILD_EXAMPLES=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_targets -j$(JOBS)
+	scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_WERROR=ON \
@@ -37,6 +49,7 @@ demo: release
 	  && echo out/demo/spectrum.png
 	$(RENDER) examples/data/measurement.json -o out/demo/measurement.png \
 	  && echo out/demo/measurement.png
+	$(RELEASE_BUILD)/examples/live out/live 1
 
 bench: release
 	@for b in $(RELEASE_BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done

@@ -54,8 +54,8 @@ uint64_t ReadAllArrays(const vantrel::GraphData& source)
 {
     const auto panel = source.PanelList()->Item(1);
     uint64_t a = 0, b = 0, c = 0, d = 0;
-    const auto read = [&](const vantrel::DoubleArray& array, int32_t count) {
-        const double* v = array.Data();
+    const auto read = [&](const vantrel::XYItem_Data::ArrayView& array, int32_t count) {
+        const double* v = array.zero;
         for (int32_t k = 0; k + 3 < count; k += 4) {
             a |= std::bit_cast<uint64_t>(v[k]);
             b |= std::bit_cast<uint64_t>(v[k + 1]);
@@ -65,9 +65,9 @@ uint64_t ReadAllArrays(const vantrel::GraphData& source)
     };
     for (int32_t i = 1; i <= panel->DataCount(); ++i) {
         const auto item = panel->Data(i);
-        read(item->YArrayRef(), item->Length());
+        read(item->YView(), item->Length());
         if (!item->UseInterval())
-            read(item->XArrayRef(), item->Length());
+            read(item->XView(), item->Length());
     }
     return a | b | c | d;
 }

@@ -13,6 +13,13 @@ if(VANTREL_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
+# libFuzzer (clang only): every target of the project carries the fuzzer's coverage
+# instrumentation; the fuzz targets in tests/fuzz link the fuzzer's main.
+option(VANTREL_FUZZ "Build the fuzz targets as libFuzzer programs (clang)" OFF)
+if(VANTREL_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Warnings for a target of the project; errors too when VANTREL_WERROR is on.
 function(vantrel_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)

@@ -12,6 +12,8 @@ packages=(
   cmake
   pkg-config
   clang-format
+  clang
+  libclang-rt-14-dev
   googletest
   libgtest-dev
   libgmock-dev

@@ -28,6 +28,8 @@ public:
     const double* Data() const { return values_.data(); }
     double* Data() { return values_.data(); }
     const std::vector<double>& Values() const { return values_; }
+    // Moves the elements out, leaving the array empty with lower bound 0.
+    std::vector<double> TakeValues();
 
     bool operator==(const DoubleArray&) const = default;
 

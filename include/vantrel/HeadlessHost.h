@@ -11,6 +11,9 @@
 
 namespace vantrel {
 
+// Sizes in pixels: a negative width or height raises 380, one above 32767 pixels across or
+// 2^25 pixels in all (what a picture can hold) raises 7; a refused size changes nothing. Every
+// pixel position in 32 bits may be read.
 class HeadlessHost {
 public:
     explicit HeadlessHost(

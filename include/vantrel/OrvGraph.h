@@ -195,6 +195,14 @@ public:
     void DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
         const DoubleArray& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
         bool InterleavedData = false, bool bRefresh = true);
+    // The same, taking the arrays over: with KeepData on the retained item holds them without a
+    // copy (a long series handed over for good).
+    void DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        DoubleArray&& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
+        bool InterleavedData = false, bool bRefresh = true);
+    void DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
+        int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255, bool InterleavedData = false,
+        bool bRefresh = true);
 
     // Drawing the host's objects. With KeepData on the object itself is retained (an item in
     // the keep panel, a panel appended to the current data), also when it is disabled.

@@ -57,6 +57,16 @@ public:
         const std::string& Name = "", bool Enabled = true, int32_t Color1 = 255,
         bool InterleavedData = false, int32_t Color2 = 255, int32_t DrawWidth = 1,
         int32_t DrawStyle = 0, int32_t DrawMode = 13);
+    // The same, taking the arrays over instead of copying them.
+    Ref<XYItem_Data> CreateData(DoubleArray&& X, DoubleArray&& Y, int32_t Length,
+        GraphDataTypeConstants GraphType, int32_t Index = -1, const std::string& Name = "",
+        bool Enabled = true, int32_t Color1 = 255, bool InterleavedData = false,
+        int32_t Color2 = 255, int32_t DrawWidth = 1, int32_t DrawStyle = 0, int32_t DrawMode = 13);
+    Ref<XYItem_Data> CreateIntervalData(double XStart, double XInterval, DoubleArray&& Y,
+        int32_t Length, GraphDataTypeConstants GraphType, int32_t Index = -1,
+        const std::string& Name = "", bool Enabled = true, int32_t Color1 = 255,
+        bool InterleavedData = false, int32_t Color2 = 255, int32_t DrawWidth = 1,
+        int32_t DrawStyle = 0, int32_t DrawMode = 13);
     Ref<XYItem_Label> CreateLabel(double X, double Y, const std::string& Text, int32_t Index = -1,
         const std::string& Name = "", int32_t Color = 0, bool Enabled = true);
     Ref<XYItem_Shape> CreateShape(GraphShapeTypeConstants ShapeType, double X1, double Y1,
@@ -89,6 +99,16 @@ public:
     int32_t TypeCounts(int32_t k) const;
 
 private:
+    template <class XArray, class YArray>
+    Ref<XYItem_Data> CreatePointData(XArray&& X, YArray&& Y, int32_t Length,
+        GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name, bool Enabled,
+        int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth, int32_t DrawStyle,
+        int32_t DrawMode);
+    template <class YArray>
+    Ref<XYItem_Data> CreateIntervalSeries(double XStart, double XInterval, YArray&& Y,
+        int32_t Length, GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name,
+        bool Enabled, int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth,
+        int32_t DrawStyle, int32_t DrawMode);
     template <class T> Ref<T> KindView(GraphXYItemConstants kind, int32_t kindIndex) const;
 
     std::string name_;

@@ -1,271 +1,42 @@
-// Column aggregation of polylines for one-pixel solid pens in idempotent draw modes.
-//
-// Why it is exact. Cut the polyline into runs of consecutive drawable points with the same pixel
-// column c. Inside a run every segment is vertical and paints its rows from its start up to, not
-// including, its end; together they paint every row between the run's lowest and highest row,
-// except perhaps the run's last row when nothing leaves it. If another point follows, the segment
-// to it (the connector) starts at the last row and paints it. So a run with a follower paints
-// exactly the span [lowest, highest] of column c plus the connector, which is drawn as the plain
-// path draws it. A run ending at a break or at the end is replayed point by point. Painting a
-// pixel more than once does not matter in an idempotent draw mode.
-//
-// A connector to the neighbouring column is one vertical run in each of the two columns: from
-// the last row in this one, ending next to the first row of the next run in the other. Both
-// touch the spans of their columns, so each column is painted as one span.
+// The waveform path over the series' own arrays: the column statistics and the scan for a
+// column's end read the values with the vectorised loops.
 #include "krevo/ColumnPlot.h"
 
-#include "krevo/ColumnEdges.h"
-#include "krevo/ColumnScan.h"
-#include "krevo/ThinLine.h"
-
-#include <algorithm>
-#include <array>
+#include "krevo/ColumnAggregator.h"
 
 namespace krevo {
 namespace {
 
-// Rows [low, high] of one column; empty when low > high.
-struct RowSpan {
-    int64_t low = 1;
-    int64_t high = 0;
-
-    static RowSpan Between(int64_t a, int64_t b)
-    {
-        return RowSpan { std::min(a, b), std::max(a, b) };
-    }
-    bool Empty() const { return low > high; }
-    // Only for spans that overlap or touch: the union is then one span.
-    RowSpan Join(RowSpan other) const
-    {
-        if (Empty())
-            return other;
-        if (other.Empty())
-            return *this;
-        return RowSpan { std::min(low, other.low), std::max(high, other.high) };
-    }
-};
-
-class ColumnAggregator {
+class ArrayPoints {
 public:
-    ColumnAggregator(const Target& target, const Series& series)
-        : target_(target)
-        , series_(series)
+    explicit ArrayPoints(const Series& series)
+        : series_(series)
     {
     }
-
-    // Point k in its turn.
-    void AddPoint(int64_t k)
+    const Series& Mapping() const { return series_; }
+    bool PixelAt(int64_t k, Point* p) const { return series_.PixelAt(k, p); }
+    double PixelX(int64_t k) const { return series_.PixelX(k); }
+    double PixelY(int64_t k) const { return series_.PixelY(k); }
+    double PixelYOf(double value) const { return series_.PixelYOf(value); }
+    double X(int64_t k) const { return series_.x[k]; }
+    ValueStats YStats(int64_t kBegin, int64_t kEnd) const
     {
-        Point p;
-        if (!series_.PixelAt(k, &p)) {
-            CloseAtBreak();
-            return;
-        }
-        AddRun(p.x, p.y, p.y, p.y, p.y, k, k + 1);
+        return StatsOf(series_.y + kBegin, kEnd - kBegin);
     }
-
-    // Points [kBegin, kEnd), all in column x, values finite: the run statistics at once, or
-    // point by point when some row is not drawable.
-    void AddColumn(int32_t x, int64_t kBegin, int64_t kEnd)
+    int64_t XRangeEnd(int64_t kBegin, int64_t kEnd, double lowest, double highest) const
     {
-        const ValueStats stats = StatsOf(series_.y + kBegin, kEnd - kBegin);
-        const double a = series_.PixelYOf(stats.lowest);
-        const double b = series_.PixelYOf(stats.highest);
-        if (stats.anyNaN || !DrawablePixel(a) || !DrawablePixel(b)) {
-            for (int64_t k = kBegin; k < kEnd; ++k)
-                AddPoint(k);
-            return;
-        }
-        // Rows are monotone in the values, so the rows of the extremes bound every row.
-        const int32_t first = PixelOf(series_.PixelY(kBegin));
-        const int32_t last = PixelOf(series_.PixelY(kEnd - 1));
-        const int32_t ra = PixelOf(a);
-        const int32_t rb = PixelOf(b);
-        AddRun(x, first, last, std::min(ra, rb), std::max(ra, rb), kBegin, kEnd);
+        return kBegin + EndOfRange(series_.x + kBegin, kEnd - kBegin, lowest, highest);
     }
-
-    void Finish()
-    {
-        CloseAtBreak();
-        PaintSpans();
-    }
-
-    bool Open() const { return open_; }
-    int32_t Column() const { return x_; }
 
 private:
-    void AddRun(int32_t x, int32_t first, int32_t last, int32_t lowest, int32_t highest,
-        int64_t kBegin, int64_t kEnd)
-    {
-        if (open_ && x == x_) {
-            last_ = last;
-            lowest_ = std::min(lowest_, lowest);
-            highest_ = std::max(highest_, highest);
-            kEnd_ = kEnd;
-            return;
-        }
-        RowSpan incoming;
-        if (open_)
-            incoming = CloseWithConnector(x, first);
-        open_ = true;
-        x_ = x;
-        last_ = last;
-        lowest_ = lowest;
-        highest_ = highest;
-        kBegin_ = kBegin;
-        kEnd_ = kEnd;
-        incoming_ = incoming;
-    }
-
-    // Closes the open column (its span queued for painting) with the connector to (x, first);
-    // returns the connector's rows in column x when they are one vertical run that ends next to
-    // `first`, for the next column to paint with its own span.
-    RowSpan CloseWithConnector(int32_t x, int32_t first)
-    {
-        RowSpan column = incoming_.Join(RowSpan { lowest_, highest_ });
-        RowSpan next;
-        const int64_t dx = int64_t { x } - x_;
-        if (dx == 1 || dx == -1) {
-            // Pixel k of n = max(1, |dy|) lies on row last + k * sign, in column x_ + floor((2 k dx
-            // + n - 1) / (2 n)): the first `split` pixels in this column, the rest in column x.
-            const int64_t dy = int64_t { first } - last_;
-            const int64_t n = std::max<int64_t>(1, dy < 0 ? -dy : dy);
-            const int64_t sign = dy < 0 ? -1 : 1;
-            const int64_t split = dx > 0 ? std::min(n, n / 2 + 1) : (n - 1) / 2 + 1;
-            column = column.Join(RowSpan::Between(last_, last_ + (split - 1) * sign));
-            if (split < n)
-                next = RowSpan::Between(last_ + split * sign, last_ + (n - 1) * sign);
-            AddSpan(column);
-            return next;
-        }
-        AddSpan(column);
-        DrawThinSegment(target_, Point { x_, last_ }, Point { x, first }, DashPattern {}, 0);
-        return next;
-    }
-
-    // Column spans are painted in batches of neighbouring columns, which share the picture's
-    // cache lines; painted one at a time, with the series' values read in between, the stores
-    // were the slowest part of a dense series. The order of painting does not matter in an
-    // idempotent draw mode.
-    void AddSpan(RowSpan rows)
-    {
-        spans_[spanCount_++] = ColumnSpan { x_, rows };
-        if (spanCount_ == spans_.size())
-            PaintSpans();
-    }
-
-    void PaintSpans()
-    {
-        for (size_t i = 0; i < spanCount_; ++i)
-            target_.PaintColumn(spans_[i].x, spans_[i].rows.low, spans_[i].rows.high + 1);
-        spanCount_ = 0;
-    }
-
-    // A run that nothing leaves: the connector's rows that reach it, then its own segments one
-    // by one.
-    void CloseAtBreak()
-    {
-        if (!open_)
-            return;
-        open_ = false;
-        if (!incoming_.Empty())
-            AddSpan(incoming_);
-        if (lowest_ == highest_ || x_ < target_.clip.left || x_ >= target_.clip.right)
-            return;
-        int32_t previous = PixelOf(series_.PixelY(kBegin_));
-        for (int64_t k = kBegin_ + 1; k < kEnd_; ++k) {
-            const int32_t row = PixelOf(series_.PixelY(k));
-            DrawThinSegment(target_, Point { x_, previous }, Point { x_, row }, DashPattern {}, 0);
-            previous = row;
-        }
-    }
-
-    const Target& target_;
     const Series& series_;
-    bool open_ = false;
-    int32_t x_ = 0;
-    int32_t last_ = 0;
-    int32_t lowest_ = 0;
-    int32_t highest_ = 0;
-    int64_t kBegin_ = 0;
-    int64_t kEnd_ = 0;
-    RowSpan incoming_; // rows of column x_ that the connector into the run paints
-    struct ColumnSpan {
-        int32_t x;
-        RowSpan rows;
-    };
-    std::array<ColumnSpan, 64> spans_;
-    size_t spanCount_ = 0;
 };
-
-// Runs shorter than this go point by point: the statistics only pay off on longer ones.
-constexpr int64_t kMinColumnRun = 8;
-
-void PlotIntervalSeries(ColumnAggregator& columns, const Series& series, IndexRange range)
-{
-    const IntervalColumnEnds columnEnds(series);
-    int64_t k = range.begin;
-    while (k < range.end) {
-        const double px = series.PixelX(k);
-        if (!DrawablePixel(px)) {
-            columns.AddPoint(k++);
-            continue;
-        }
-        const int32_t column = PixelOf(px);
-        const int64_t outside = columnEnds.End(k, range.end, column);
-        if (outside - k >= kMinColumnRun) {
-            columns.AddColumn(column, k, outside);
-        } else {
-            for (int64_t j = k; j < outside; ++j)
-                columns.AddPoint(j);
-        }
-        k = outside;
-    }
-}
-
-void PlotArraySeries(ColumnAggregator& columns, const Series& series, IndexRange range)
-{
-    int64_t k = range.begin;
-    int64_t sameColumn = 0;
-    int32_t lastColumn = 0;
-    // Points in a column before its bounds are worked out: few while the scans pay off (dense
-    // data), more while they find little.
-    int64_t scanAfter = kMinColumnRun;
-    while (k < range.end) {
-        const double value = series.x[k];
-        const double px = value * series.xConv + series.xOffset;
-        columns.AddPoint(k++);
-        if (!DrawablePixel(px)) {
-            sameColumn = 0;
-            continue;
-        }
-        const int32_t column = PixelOf(px);
-        sameColumn = (sameColumn > 0 && column == lastColumn) ? sameColumn + 1 : 1;
-        lastColumn = column;
-        if (sameColumn < scanAfter)
-            continue;
-        // A long run: scan the x values against the column's bounds in value space.
-        const ValueBounds bounds = ColumnBounds(series, value, column);
-        const int64_t end
-            = k + EndOfRange(series.x + k, range.end - k, bounds.lowest, bounds.highest);
-        if (end > k)
-            columns.AddColumn(column, k, end);
-        scanAfter = end - k >= kMinColumnRun ? 2 : kMinColumnRun;
-        k = end;
-        sameColumn = 0;
-    }
-}
 
 } // namespace
 
 void PlotLineByColumns(const Target& target, const Series& series, IndexRange range)
 {
-    ColumnAggregator columns(target, series);
-    if (series.interval)
-        PlotIntervalSeries(columns, series, range);
-    else
-        PlotArraySeries(columns, series, range);
-    columns.Finish();
+    PlotColumns(target, ArrayPoints(series), range);
 }
 
 } // namespace krevo

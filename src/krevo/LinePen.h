@@ -21,6 +21,11 @@ public:
     void Break() { open_ = false; }
     bool Open() const { return open_; }
     Point Current() const { return current_; }
+    // What a caller needs to know to leave out segments that cannot paint: the clip rectangle,
+    // the pen's reach beyond a segment, and whether segments carry a dash phase on.
+    const gdi::RECT& Clip() const { return target_.clip; }
+    int32_t PixelWidth() const { return pen_.PixelWidth(); }
+    bool Dashed() const { return pen_.Dashed(); }
 
     // A line of its own, as MoveToEx(a) + LineTo(b); leaves the polyline alone.
     void Line(Point a, Point b) const;

@@ -1,12 +1,16 @@
 // Property bags: case-insensitive keys, typed values, defaults left out, the JSON file.
 #include "HostsTestSupport.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <vantrel/Error.h>
 #include <vantrel/JsonPropertyBag.h>
@@ -103,7 +107,7 @@ TEST(JsonPropertyBag, BadFilesRaiseAndLeaveTheBagUnchanged)
 {
     struct Row {
         const char* label;
-        const char* text; // nullptr: no file at all
+        std::optional<std::string> text; // none: no file at all
         int32_t number;
         std::string inMessage;
     };
@@ -113,13 +117,17 @@ TEST(JsonPropertyBag, BadFilesRaiseAndLeaveTheBagUnchanged)
         { "not an object", "[1, 2]", 380, "array" },
         { "nested value", "{\"a\": {\"b\": 1}}", 380, "'a'" },
         { "invalid UTF-8", "{\"a\": \"\xC3\"}", 380, "line 1" },
-        { "missing", nullptr, 53, "" },
+        { "missing", std::nullopt, 53, "" },
+        // Faults found by fuzzing: a library exception escaped, or bytes were ignored.
+        { "number beyond double's range", "{\"a\": 2, \"A\": 1e400}", 380, "1e400" },
+        { "400-digit integer", "{\"a\": " + std::string(400, '9') + "}", 380, "overflow" },
+        { "bytes after a NUL", std::string("{\"a\": 1}\0{", 10), 380, "NUL byte" },
     };
     for (const Row& row : rows) {
         const std::string path = OutputPath("bad.json");
         std::filesystem::remove(path);
-        if (row.text != nullptr)
-            WriteText(path, row.text);
+        if (row.text)
+            WriteText(path, *row.text);
         JsonPropertyBag bag;
         bag.Set("a", int32_t { 5 });
         std::string message;
@@ -159,6 +167,52 @@ TEST(JsonPropertyBag, UnsavableBagsRaiseAndLeaveTheFileAlone)
         file.Load(OutputPath("unsavable.json"));
         EXPECT_EQ(file.Get("kept"), Variant(true)) << row.label;
     }
+}
+
+// Fault: a directory or a file that cannot be read was reported as malformed JSON (380).
+TEST(JsonPropertyBag, FaultDirectoryOrUnreadableFileIsNotMalformed)
+{
+    const std::string folder = OutputPath("folder.json");
+    std::filesystem::create_directories(folder);
+    const std::string fifo = OutputPath("fifo.json");
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::tuple<const char*, std::string, int32_t, const char*> rows[] = {
+        { "directory", folder, 75, "directory" },
+        { "FIFO", fifo, 75, "not a regular file" },
+        { "inside a file", OutputPath("numbers.json/x"), 53, "" },
+    };
+    WriteText(OutputPath("numbers.json"), "{}");
+    for (const auto& [label, path, number, reason] : rows) {
+        JsonPropertyBag bag;
+        std::string message;
+        EXPECT_EQ(ErrorOf([&] { bag.Load(path); }, message), number) << label << ": " << message;
+        EXPECT_NE(message.find(reason), std::string::npos) << label << ": " << message;
+    }
+}
+
+// Fault: loading was quadratic in the number of keys (200,000 keys took minutes). Ten times the
+// keys must take about ten times as long, far from the hundred of a quadratic load.
+TEST(JsonPropertyBag, FaultLoadIsLinearInTheNumberOfKeys)
+{
+    const auto secondsToLoad = [](int32_t keys) {
+        std::string text = "{";
+        for (int32_t k = 0; k < keys; ++k)
+            text += (k ? ",\"Key" : "\"Key") + std::to_string(k) + "\": " + std::to_string(k);
+        text += "}";
+        const std::string path = OutputPath("many.json");
+        WriteText(path, text);
+        JsonPropertyBag bag;
+        const auto start = std::chrono::steady_clock::now();
+        bag.Load(path);
+        const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(bag.Count(), keys);
+        EXPECT_EQ(bag.Get("KEY" + std::to_string(keys - 1)), Variant(keys - 1));
+        return taken.count();
+    };
+    const double small = std::max(secondsToLoad(20000), 1e-3);
+    const double large = secondsToLoad(200000);
+    EXPECT_LT(large / small, 35.0) << small << " s for 20,000 keys, " << large << " s for 200,000";
 }
 
 } // namespace

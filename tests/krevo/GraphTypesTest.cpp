@@ -2,9 +2,12 @@
 // randomized comparisons with LineTo: dash continuation, clipped XOR circles, the cubic fit.
 #include "KrevoTestSupport.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <utility>
 
 using namespace krevo_test;
@@ -85,6 +88,70 @@ TEST(CubicFit, CurvePassesThroughThePointsInBothParametrisations)
             EXPECT_EQ(bitmap.At(px, 28) | bitmap.At(px, 29), 0u) << px;
         EXPECT_GE(CountNot(bitmap, 0), 45); // at least one pixel per column crossed
     }
+}
+
+// Fault: every piece of the fit was sampled, visible or not (200,000 points off the picture took
+// minutes). Pieces that cannot reach the clip rectangle are left out: the pixels inside it are
+// those of the fit drawn without the clip, for both parametrisations and thin and wide pens.
+TEST(CubicFit, FaultPiecesOffThePictureAreSkippedWithTheSamePixels)
+{
+    const uint32_t seed = std::random_device {}();
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> far(-600.0, 1600.0);
+    std::uniform_real_distribution<double> near(420.0, 580.0);
+    SetCubicFitPixelInterval(1.0);
+    const gdi::RECT window { 450, 460, 560, 540 };
+    for (int32_t round = 0; round < 6; ++round) {
+        const bool increasing = round % 2 == 0;
+        SetDrawMode(gdi::R2_COPYPEN);
+        SetPenProperties(gdi::PS_SOLID, round < 4 ? 1 : 7, 0x00FFFFFF);
+        std::vector<double> x;
+        std::vector<double> y;
+        for (int32_t k = 0; k < 60; ++k) {
+            const bool inside = k % 7 == 3;
+            x.push_back(increasing ? 17.0 * k + (inside ? 0.0 : 0.5)
+                                   : (inside ? near(random) : far(random)));
+            y.push_back(inside ? near(random) : far(random));
+        }
+        const gdi::Pixmap whole = Bitmap(1000, 1000);
+        const gdi::Pixmap clipped = Bitmap(1000, 1000);
+        SetClip(clipped, window);
+        ASSERT_EQ(DrawPixels(whole, 6, x, y), KrevoDone);
+        ASSERT_EQ(DrawPixels(clipped, 6, x, y), KrevoDone);
+        int64_t differing = 0;
+        int64_t painted = 0;
+        for (int32_t py = window.top; py < window.bottom; ++py)
+            for (int32_t px = window.left; px < window.right; ++px) {
+                differing += whole.At(px, py) != clipped.At(px, py);
+                painted += clipped.At(px, py) != 0;
+            }
+        EXPECT_EQ(differing, 0) << "seed " << seed << ", round " << round;
+        EXPECT_GT(painted, 0) << "seed " << seed << ", round " << round;
+    }
+}
+
+// The same fault's cost: 200,000 points far off a small picture take a small multiple of the
+// time of a plain line through them.
+TEST(CubicFit, FaultCostFollowsWhatIsVisible)
+{
+    SetDrawMode(gdi::R2_COPYPEN);
+    SetPenProperties(gdi::PS_SOLID, 1, 0x00FFFFFF);
+    SetCubicFitPixelInterval(1.0);
+    std::vector<double> x;
+    std::vector<double> y;
+    for (int32_t k = 0; k < 200000; ++k) {
+        x.push_back(20.0 * k);
+        y.push_back(k % 2 ? 5000.0 : -4000.0);
+    }
+    const gdi::Pixmap bitmap = Bitmap(100, 100);
+    const auto secondsFor = [&](int32_t type) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(DrawPixels(bitmap, type, x, y), KrevoDone);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double line = std::max(secondsFor(0), 5e-3);
+    const double fit = secondsFor(6);
+    EXPECT_LT(fit / line, 40.0) << "line " << line << " s, fit " << fit << " s";
 }
 
 } // namespace

@@ -179,6 +179,7 @@ private:
             item->XStart(Real(-10, 0));
             item->UseInterval(false);
         }
+        item->MaxLength(Int(0, 2) == 0 ? Int(1, 100) : 0);
         item->GraphType(static_cast<GraphDataTypeConstants>(Int(0, 6)));
         item->Color1(Int(0, 0xFFFFFF));
         item->Color2(Int(0, 0xFFFFFF));

@@ -1,5 +1,7 @@
 // HeadlessHost: the container, the two software pictures and the control, composed into a screen.
 #include <gdi/Gdi.h>
+#include <string>
+#include <vantrel/Error.h>
 #include <vantrel/HeadlessHost.h>
 #include <vantrel/hostkit/Compose.h>
 #include <vantrel/hostkit/PngFiles.h>
@@ -9,12 +11,38 @@
 namespace vantrel {
 
 namespace {
+
 constexpr float twipsPerPixel = hostkit::SimpleContainer::twipsPerPixel;
+// The pictures' own limits (SoftPicture): larger controls could never show a picture.
+constexpr int32_t maxSide = 32767;
+constexpr int64_t maxArea = int64_t { 1 } << 25;
+
+// Checked before anything changes: a refused size leaves the host as it was.
+void CheckSize(int32_t widthPixels, int32_t heightPixels)
+{
+    if (widthPixels < 0 || heightPixels < 0)
+        throw Error(errInvalidPropertyValue,
+            "A control size cannot be negative: " + std::to_string(widthPixels) + " x "
+                + std::to_string(heightPixels) + " pixels");
+    if (widthPixels > maxSide || heightPixels > maxSide
+        || int64_t { widthPixels } * heightPixels > maxArea)
+        throw Error(errOutOfMemory,
+            "Out of memory: a control of " + std::to_string(widthPixels) + " x "
+                + std::to_string(heightPixels) + " pixels is larger than a picture can be");
 }
+
+int32_t CheckedSize(int32_t widthPixels, int32_t heightPixels, bool width)
+{
+    CheckSize(widthPixels, heightPixels);
+    return width ? widthPixels : heightPixels;
+}
+
+} // namespace
 
 struct HeadlessHost::Parts {
     Parts(int32_t widthPixels, int32_t heightPixels, bool userMode)
-        : container(static_cast<float>(widthPixels) * twipsPerPixel,
+        : container(
+            static_cast<float>(CheckedSize(widthPixels, heightPixels, true)) * twipsPerPixel,
             static_cast<float>(heightPixels) * twipsPerPixel, userMode)
         , graph(container, frame, inside)
     {
@@ -60,6 +88,7 @@ void HeadlessHost::Save(PropertyBag& bag) { parts_->graph.WriteProperties(bag); 
 
 void HeadlessHost::ResizePixels(int32_t widthPixels, int32_t heightPixels)
 {
+    CheckSize(widthPixels, heightPixels);
     parts_->container.SetSize(static_cast<float>(widthPixels) * twipsPerPixel,
         static_cast<float>(heightPixels) * twipsPerPixel);
     parts_->graph.Resize();
@@ -80,13 +109,16 @@ uint32_t HeadlessHost::ScreenPixel(int32_t x, int32_t y) const
     // Front to back, without composing the whole screen for one pixel.
     for (const hostkit::SoftPicture* picture : { &parts_->inside, &parts_->frame }) {
         const hostkit::PixelBounds at = picture->OuterPixels();
-        const int32_t px = x - at.left;
-        const int32_t py = y - at.top;
+        // In 64 bits: any pair of 32-bit positions may come in.
+        const int64_t px = int64_t { x } - at.left;
+        const int64_t py = int64_t { y } - at.top;
         if (px < 0 || py < 0 || px >= at.width || py >= at.height)
             continue;
+        const auto ix = static_cast<int32_t>(px);
+        const auto iy = static_cast<int32_t>(py);
         const int32_t border = picture->BorderPixels();
-        const uint32_t inner = picture->ScreenPixel(px - border, py - border);
-        return inner != gdi::CLR_INVALID ? inner : picture->ScreenCopy().At(px, py);
+        const uint32_t inner = picture->ScreenPixel(ix - border, iy - border);
+        return inner != gdi::CLR_INVALID ? inner : picture->ScreenCopy().At(ix, iy);
     }
     return parts_->ComposeScreen().At(x, y);
 }

@@ -48,9 +48,23 @@ void OrvGraph::Impl::ResetCurrentData()
     scaled_ = ScaleCurrentData();
 }
 
-// The range set becomes the full range too, to which an unzoom returns.
+namespace {
+
+// What scaling needs of the current data, checked before the layout stores the new range: a
+// control that was never cleared has none, and a host may have taken an axis format away.
+void RequireScalable(const Ref<GraphData>& data)
+{
+    if (!data || !data->XAxis()->Format() || !data->YAxis()->Format())
+        throw Error(errObjectNotSet);
+}
+
+} // namespace
+
+// The range set becomes the full range too, to which an unzoom returns. Refused (91) before
+// anything changes when there is no current data to scale.
 void OrvGraph::Impl::SetScale(double XMin, double YMin, double XMax, double YMax)
 {
+    RequireScalable(currentData_);
     LayoutGraph(XMin, YMin, XMax, YMax);
     currentData_->Bounds()->SetRecord(displayed_);
 }

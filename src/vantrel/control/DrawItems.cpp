@@ -34,6 +34,9 @@ void OrvGraph::Impl::DrawFromObject(
 {
     if (!scaled_)
         return;
+    // Refused before the keep panel is fetched, which may add one.
+    if (!object)
+        throw Error(errObjectNotSet);
     BeginDrawing(FrameDrawing::unlessFormatted, [&] {
         if (keepData_)
             retain(*KeepPanel(), object);
@@ -75,6 +78,9 @@ void OrvGraph::Impl::DrawFromPanel(const Ref<PanelData>& Panel, bool bRefresh)
 {
     if (!scaled_)
         return;
+    // Refused before the frame is drawn.
+    if (!Panel)
+        throw Error(errObjectNotSet);
     BeginDrawing();
     DrawPanelItems(Panel);
     if (keepData_)
@@ -90,9 +96,11 @@ void OrvGraph::Impl::DrawDataItem(const XYItem_Data& XY)
     DrawWidth(XY.DrawWidth());
     DrawStyle(XY.DrawStyle());
     DrawMode(XY.DrawMode());
+    if (PlotSummarised(XY))
+        return;
     // The item's own arrays, read-only: plotting never changes them, so no copy is needed.
-    PlotSeries(XY.GraphType(), XY.XArrayRef(), XY.YArrayRef(), XY.Length(), XY.Color1(),
-        XY.Color2(), XY.InterleavedData(), XY.UseInterval());
+    PlotSeries(XY.GraphType(), XY.XView(), XY.YView(), XY.Length(), XY.Color1(), XY.Color2(),
+        XY.InterleavedData(), XY.UseInterval());
 }
 
 void OrvGraph::Impl::DrawLabelItem(const XYItem_Label& Lbl)

@@ -21,11 +21,25 @@ bool Degenerate(const BoundsRecord& b)
     return !(b.XMin < b.XMax || b.XMin > b.XMax) || !(b.YMin < b.YMax || b.YMin > b.YMax);
 }
 
+// What the call reads from the source, checked before the graph is cleared: a refused source
+// (91) leaves the control as it was, never with an empty current data that later calls would
+// trip over. The axes' formats are read when they are taken or when the source becomes the
+// current data, whose layout writes into them.
+void RequireParts(const Ref<GraphData>& source, bool formatsRead)
+{
+    const GraphData& data = *Required(source);
+    if (formatsRead) {
+        Required(data.XAxis()->Format());
+        Required(data.YAxis()->Format());
+    }
+}
+
 } // namespace
 
 void OrvGraph::Impl::DrawFromSources(
     const Ref<GraphData>& SourceData, bool bScaleGraph, bool bFormatAxes, bool bRefresh)
 {
+    RequireParts(SourceData, bFormatAxes || keepData_);
     Clear(false);
     if (keepData_)
         currentData_ = SourceData;

@@ -183,6 +183,19 @@ void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArra
 {
     impl_->DrawXY(GraphType, XArray, YArray, NumPoints, Color, Color2, InterleavedData, bRefresh);
 }
+void OrvGraph::DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+    DoubleArray&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    bool bRefresh)
+{
+    impl_->DrawY(GraphType, XStart, XInterval, std::move(YArray), NumPoints, Color, Color2,
+        InterleavedData, bRefresh);
+}
+void OrvGraph::DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
+    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh)
+{
+    impl_->DrawXY(GraphType, std::move(XArray), std::move(YArray), NumPoints, Color, Color2,
+        InterleavedData, bRefresh);
+}
 void OrvGraph::DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh)
 {
     impl_->DrawFromSource(XY, bRefresh);

@@ -175,6 +175,19 @@ public:
     void DrawXY(GraphDataTypeConstants GraphType, const DoubleArray& XArray,
         const DoubleArray& YArray, int32_t NumPoints, int32_t Color = 255, int32_t Color2 = 255,
         bool InterleavedData = false, bool bRefresh = true);
+    void DrawY(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        DoubleArray&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2,
+        bool InterleavedData, bool bRefresh);
+    void DrawXY(GraphDataTypeConstants GraphType, DoubleArray&& XArray, DoubleArray&& YArray,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh);
+    // The bodies of both overloads of DrawY and DrawXY.
+    template <class Array>
+    void DrawIntervalSeries(GraphDataTypeConstants GraphType, double XStart, double XInterval,
+        Array&& YArray, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+        bool bRefresh);
+    template <class Array>
+    void DrawPointSeries(GraphDataTypeConstants GraphType, Array&& XArray, Array&& YArray,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool bRefresh);
 
     void DrawFromSource(const Ref<XYItem_Data>& XY, bool bRefresh = true);
     void DrawFromLabel(const Ref<XYItem_Label>& Lbl, bool bRefresh = true);
@@ -250,8 +263,13 @@ private:
 
     // Series plotting with the control's settings (series::PlotSeries), shared with the replay
     // of retained series items; never raises, and sets DataLoaded only when the series plotted.
-    void PlotSeries(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
-        int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
+    // The arrays are read from index 0 (see XYItem_Data::ArrayView).
+    void PlotSeries(GraphDataTypeConstants GraphType, const XYItem_Data::ArrayView& X,
+        const XYItem_Data::ArrayView& Y, int32_t NumPoints, int32_t Color, int32_t Color2,
+        bool InterleavedData, bool UseInterval);
+    // A retained series from its summary (series::PlotSummarised); false when it must take
+    // PlotSeries instead, nothing drawn then.
+    bool PlotSummarised(const XYItem_Data& XY);
 
     // The full redraw: clear, lay out for the range, frame, replay the current data, refresh.
     void RedrawAll(double XMin, double YMin, double XMax, double YMax);

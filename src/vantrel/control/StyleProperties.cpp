@@ -77,18 +77,35 @@ void OrvGraph::Impl::MoveInsideIfEmpty()
         MoveInside();
 }
 
+namespace {
+
+// Stores a value the plot area's placement depends on and places the plot area again; when
+// that fails (margins whose sum overflows, 6), the old value comes back before the error goes
+// on, so that a refused value changes nothing. The picture moves whole or not at all.
+template <class T, class Place> void StoreAndPlace(T& field, T value, Place place)
+{
+    const T old = field;
+    field = value;
+    try {
+        place();
+    } catch (...) {
+        field = old;
+        throw;
+    }
+}
+
+} // namespace
+
 void OrvGraph::Impl::FrameEnabled(bool value)
 {
-    frameEnabled_ = value;
+    StoreAndPlace(frameEnabled_, value, [this] { MoveInsideIfEmpty(); });
     Notify("FrameEnabled");
-    MoveInsideIfEmpty();
 }
 
 void OrvGraph::Impl::SetMargin(float& margin, float value, std::string_view propertyName)
 {
-    margin = value;
+    StoreAndPlace(margin, value, [this] { MoveInsideIfEmpty(); });
     Notify(propertyName);
-    MoveInsideIfEmpty();
 }
 
 void OrvGraph::Impl::FrameLeft(float value) { SetMargin(frameLeft_, value, "FrameLeft"); }

@@ -20,6 +20,14 @@ std::size_t DoubleArray::Offset(int32_t index) const
     return static_cast<std::size_t>(offset);
 }
 
+std::vector<double> DoubleArray::TakeValues()
+{
+    std::vector<double> values = std::move(values_);
+    values_.clear();
+    lowerBound_ = 0;
+    return values;
+}
+
 double DoubleArray::operator()(int32_t index) const { return values_[Offset(index)]; }
 
 double& DoubleArray::operator()(int32_t index) { return values_[Offset(index)]; }

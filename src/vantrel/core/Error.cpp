@@ -10,12 +10,18 @@ std::string Error::StandardText(int32_t number)
         return "Invalid procedure call or argument";
     case 6:
         return "Overflow";
+    case 7:
+        return "Out of memory";
     case 9:
         return "Subscript out of range";
     case 11:
         return "Division by zero";
     case 13:
         return "Type mismatch";
+    case 53:
+        return "File not found";
+    case 75:
+        return "Path/File access error";
     case 91:
         return "Object variable or With block variable not set";
     case 380:

@@ -10,11 +10,11 @@ namespace {
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameKey(std::string_view a, std::string_view b)
+std::string Folded(std::string_view key)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return FoldAscii(x) == FoldAscii(y);
-    });
+    std::string folded(key);
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldAscii);
+    return folded;
 }
 
 // Every numeric alternative widens to double exactly.
@@ -44,9 +44,8 @@ bool MemoryPropertyBag::SameValue(const Variant& a, const Variant& b)
 
 const MemoryPropertyBag::Entry* MemoryPropertyBag::Find(std::string_view key) const
 {
-    const auto it = std::find_if(
-        entries_.begin(), entries_.end(), [key](const Entry& e) { return SameKey(e.Key, key); });
-    return it == entries_.end() ? nullptr : &*it;
+    const auto it = positions_.find(Folded(key));
+    return it == positions_.end() ? nullptr : &entries_[it->second];
 }
 
 MemoryPropertyBag::Entry* MemoryPropertyBag::Find(std::string_view key)
@@ -84,20 +83,29 @@ void MemoryPropertyBag::Set(std::string_view key, Variant value)
         entry->Value = std::move(value);
         return;
     }
+    positions_.emplace(Folded(key), entries_.size());
     entries_.push_back(Entry { std::string(key), std::move(value) });
 }
 
 bool MemoryPropertyBag::Remove(std::string_view key)
 {
-    const auto it = std::find_if(
-        entries_.begin(), entries_.end(), [key](const Entry& e) { return SameKey(e.Key, key); });
-    if (it == entries_.end())
+    const auto it = positions_.find(Folded(key));
+    if (it == positions_.end())
         return false;
-    entries_.erase(it);
+    const std::size_t removed = it->second;
+    positions_.erase(it);
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(removed));
+    for (auto& [folded, position] : positions_)
+        if (position > removed)
+            --position;
     return true;
 }
 
-void MemoryPropertyBag::RemoveAll() { entries_.clear(); }
+void MemoryPropertyBag::RemoveAll()
+{
+    entries_.clear();
+    positions_.clear();
+}
 
 int32_t MemoryPropertyBag::Count() const { return static_cast<int32_t>(entries_.size()); }
 

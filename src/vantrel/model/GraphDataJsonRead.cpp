@@ -210,7 +210,7 @@ void RestoreSeries(XYItem_Data& item, const Json& object, const std::string& at,
         }
     } catch (const Error&) {
     }
-    if (!SameBits(item.XArrayRef(), x) || !SameBits(item.YArrayRef(), y) || item.Length() != length
+    if (!SameBits(item.XArray(), x) || !SameBits(item.YArray(), y) || item.Length() != length
         || item.UseInterval() != useInterval)
         Fail(at,
             "the arrays, Length and UseInterval of " + Describe(at)
@@ -231,6 +231,13 @@ Ref<XYItem> Item(const Json& object, const std::string& at, const Blobs& blobs)
     if (kind == "Data") {
         auto item = std::make_shared<XYItem_Data>();
         RestoreSeries(*item, object, at, blobs);
+        // Files written before live data have no MaxLength: they keep every point.
+        if (object.contains("MaxLength")) {
+            const int32_t maxLength = Long(object, at, "MaxLength");
+            if (maxLength < 0)
+                Fail(Child(at, "MaxLength"), Describe(Child(at, "MaxLength")) + " is negative");
+            item->MaxLength(maxLength);
+        }
         item->Name(Text(object, at, "Name"));
         item->Enabled(Boolean(object, at, "Enabled"));
         item->GraphType(Enum<GraphDataTypeConstants>(object, at, "GraphType"));

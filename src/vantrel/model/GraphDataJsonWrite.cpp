@@ -66,8 +66,8 @@ Json DataToJson(const XYItem_Data& d, const std::string& owner)
 {
     return Json { { "Kind", "Data" }, { "Name", d.Name() }, { "Enabled", d.Enabled() },
         { "UseInterval", d.UseInterval() }, { "Length", d.Length() },
-        { "XArray", json::ArrayToJson(d.XArrayRef()) },
-        { "YArray", json::ArrayToJson(d.YArrayRef()) }, { "GraphType", d.GraphType() },
+        { "MaxLength", d.MaxLength() }, { "XArray", json::ArrayToJson(d.XArray()) },
+        { "YArray", json::ArrayToJson(d.YArray()) }, { "GraphType", d.GraphType() },
         { "Color1", d.Color1() }, { "Color2", d.Color2() },
         { "InterleavedData", d.InterleavedData() }, { "DrawWidth", d.DrawWidth() },
         { "DrawStyle", d.DrawStyle() }, { "DrawMode", d.DrawMode() },

@@ -35,17 +35,53 @@ void SetSeriesStyle(XYItem_Data& item, GraphDataTypeConstants graphType, const s
 
 } // namespace
 
-Ref<XYItem_Data> PanelData::CreateData(const DoubleArray& X, const DoubleArray& Y, int32_t Length,
+template <class XArray, class YArray>
+Ref<XYItem_Data> PanelData::CreatePointData(XArray&& X, YArray&& Y, int32_t Length,
     GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name, bool Enabled,
     int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth, int32_t DrawStyle,
     int32_t DrawMode)
 {
     auto item = std::make_shared<XYItem_Data>();
-    item->SetArrays(X, Y, Length);
+    item->SetArrays(std::forward<XArray>(X), std::forward<YArray>(Y), Length);
     SetSeriesStyle(*item, GraphType, Name, Enabled, Color1, InterleavedData, Color2, DrawWidth,
         DrawStyle, DrawMode);
     AddItem(item, Index);
     return item;
+}
+
+template <class YArray>
+Ref<XYItem_Data> PanelData::CreateIntervalSeries(double XStart, double XInterval, YArray&& Y,
+    int32_t Length, GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name,
+    bool Enabled, int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth,
+    int32_t DrawStyle, int32_t DrawMode)
+{
+    auto item = std::make_shared<XYItem_Data>();
+    item->UseInterval(true);
+    item->SetYArray(std::forward<YArray>(Y), Length);
+    item->XStart(XStart);
+    item->XInterval(XInterval);
+    SetSeriesStyle(*item, GraphType, Name, Enabled, Color1, InterleavedData, Color2, DrawWidth,
+        DrawStyle, DrawMode);
+    AddItem(item, Index);
+    return item;
+}
+
+Ref<XYItem_Data> PanelData::CreateData(const DoubleArray& X, const DoubleArray& Y, int32_t Length,
+    GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name, bool Enabled,
+    int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth, int32_t DrawStyle,
+    int32_t DrawMode)
+{
+    return CreatePointData(X, Y, Length, GraphType, Index, Name, Enabled, Color1, InterleavedData,
+        Color2, DrawWidth, DrawStyle, DrawMode);
+}
+
+Ref<XYItem_Data> PanelData::CreateData(DoubleArray&& X, DoubleArray&& Y, int32_t Length,
+    GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name, bool Enabled,
+    int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth, int32_t DrawStyle,
+    int32_t DrawMode)
+{
+    return CreatePointData(std::move(X), std::move(Y), Length, GraphType, Index, Name, Enabled,
+        Color1, InterleavedData, Color2, DrawWidth, DrawStyle, DrawMode);
 }
 
 Ref<XYItem_Data> PanelData::CreateIntervalData(double XStart, double XInterval,
@@ -53,15 +89,17 @@ Ref<XYItem_Data> PanelData::CreateIntervalData(double XStart, double XInterval,
     const std::string& Name, bool Enabled, int32_t Color1, bool InterleavedData, int32_t Color2,
     int32_t DrawWidth, int32_t DrawStyle, int32_t DrawMode)
 {
-    auto item = std::make_shared<XYItem_Data>();
-    item->UseInterval(true);
-    item->SetYArray(Y, Length);
-    item->XStart(XStart);
-    item->XInterval(XInterval);
-    SetSeriesStyle(*item, GraphType, Name, Enabled, Color1, InterleavedData, Color2, DrawWidth,
-        DrawStyle, DrawMode);
-    AddItem(item, Index);
-    return item;
+    return CreateIntervalSeries(XStart, XInterval, Y, Length, GraphType, Index, Name, Enabled,
+        Color1, InterleavedData, Color2, DrawWidth, DrawStyle, DrawMode);
+}
+
+Ref<XYItem_Data> PanelData::CreateIntervalData(double XStart, double XInterval, DoubleArray&& Y,
+    int32_t Length, GraphDataTypeConstants GraphType, int32_t Index, const std::string& Name,
+    bool Enabled, int32_t Color1, bool InterleavedData, int32_t Color2, int32_t DrawWidth,
+    int32_t DrawStyle, int32_t DrawMode)
+{
+    return CreateIntervalSeries(XStart, XInterval, std::move(Y), Length, GraphType, Index, Name,
+        Enabled, Color1, InterleavedData, Color2, DrawWidth, DrawStyle, DrawMode);
 }
 
 Ref<XYItem_Label> PanelData::CreateLabel(double X, double Y, const std::string& Text, int32_t Index,

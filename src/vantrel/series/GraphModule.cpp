@@ -12,13 +12,18 @@ namespace vantrel {
 
 DoubleArray GetLogArray(const DoubleArray& source, int32_t n)
 {
+    return GetLogArray(XYItem_Data::ViewOf(source), n);
+}
+
+DoubleArray GetLogArray(const XYItem_Data::ArrayView& source, int32_t n)
+{
     if (n == std::numeric_limits<int32_t>::min())
         throw Error(errOverflow);
-    if (n < 1 || !XYItem_Data::HoldsFromZero(source, n))
+    if (n < 1 || source.count < n)
         throw Error(errSubscriptOutOfRange);
     const series::PlottingFunctions& library = series::PlottingLibrary();
     DoubleArray result(std::vector<double>(static_cast<std::size_t>(n)));
-    library.Log10Array(result.Data(), source.Data(), n);
+    library.Log10Array(result.Data(), source.zero, n);
     return result;
 }
 

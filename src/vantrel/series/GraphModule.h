@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <vantrel/DoubleArray.h>
+#include <vantrel/XYItem_Data.h>
 
 namespace vantrel {
 
@@ -13,5 +14,7 @@ namespace vantrel {
 // when n is below 1 or the source does not hold indices 0 to n - 1, and the plotting library's
 // load errors (53, 453).
 DoubleArray GetLogArray(const DoubleArray& source, int32_t n);
+// The same over the elements a view holds from index 0.
+DoubleArray GetLogArray(const XYItem_Data::ArrayView& source, int32_t n);
 
 } // namespace vantrel

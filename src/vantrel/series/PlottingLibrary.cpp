@@ -85,6 +85,7 @@ void Load(LoadedLibrary& loaded)
         loaded.failure = errEntryPointNotFound;
         return;
     }
+    Resolve(handle, "DrawGraphSummary", functions.DrawGraphSummary);
     loaded.handle = handle;
     loaded.functions = functions;
 }

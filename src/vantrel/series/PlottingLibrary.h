@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <krevo/Krevo.h>
+#include <krevo/KrevoSummary.h>
 
 namespace vantrel::series {
 
@@ -15,6 +16,9 @@ struct PlottingFunctions {
     decltype(&::DeInterleave) DeInterleave = nullptr;
     decltype(&::Log10Array) Log10Array = nullptr;
     decltype(&::DrawGraph2) DrawGraph2 = nullptr;
+    // The library's internal entry point for summarised series; null when the file has none,
+    // and then every series takes DrawGraph2.
+    decltype(&::DrawGraphSummary) DrawGraphSummary = nullptr;
 };
 
 // The library named by SetPlottingLibrary, loaded (dlopen, RTLD_NOW | RTLD_LOCAL) at the first

@@ -13,6 +13,7 @@
 #include "series/GraphModule.h"
 #include "series/PlottingLibrary.h"
 
+#include <algorithm>
 #include <exception>
 #include <vantrel/Error.h>
 #include <vantrel/GraphData.h>
@@ -30,9 +31,12 @@ const AxisDesign& DesignOf(const Ref<Axis>& axis)
     return *axis->Design();
 }
 
-void RequireFromZero(const DoubleArray& array, int32_t count)
+using ArrayView = XYItem_Data::ArrayView;
+
+// Index 0 must exist whatever the count, since the library receives its address.
+void RequireFromZero(const ArrayView& array, int32_t count)
 {
-    if (!XYItem_Data::HoldsFromZero(array, count))
+    if (array.count < std::max(count, 1))
         throw Error(errSubscriptOutOfRange);
 }
 
@@ -50,21 +54,20 @@ public:
 
     bool plotted = false;
 
-    void Plot(GraphDataTypeConstants GraphType, const DoubleArray& X, const DoubleArray& Y,
+    void Plot(GraphDataTypeConstants GraphType, const ArrayView& X, const ArrayView& Y,
         int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval);
 
 private:
-    void PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
-        const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
+    void PlotInterleaved(GraphDataTypeConstants GraphType, const ArrayView& X, const ArrayView& Y,
+        int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval);
 
     platform::PictureSurface& plot_;
     const Ref<GraphData>& data_;
     const SeriesStyle& style_;
 };
 
-void SeriesPlotter::Plot(GraphDataTypeConstants GraphType, const DoubleArray& X,
-    const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
-    bool UseInterval)
+void SeriesPlotter::Plot(GraphDataTypeConstants GraphType, const ArrayView& X, const ArrayView& Y,
+    int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData, bool UseInterval)
 {
     try {
         if (!data_)
@@ -84,25 +87,25 @@ void SeriesPlotter::Plot(GraphDataTypeConstants GraphType, const DoubleArray& X,
         // Logarithmic axes plot converted copies; the caller's arrays stay as they are.
         DoubleArray xLog;
         DoubleArray yLog;
-        const DoubleArray* xs = &X;
-        const DoubleArray* ys = &Y;
+        ArrayView xs = X;
+        ArrayView ys = Y;
         if (xAxis->AxisType() == gatLog) {
             xLog = GetLogArray(X, NumPoints);
-            xs = &xLog;
+            xs = XYItem_Data::ViewOf(xLog);
         }
         if (yAxis->AxisType() == gatLog) {
             yLog = GetLogArray(Y, NumPoints);
-            ys = &yLog;
+            ys = XYItem_Data::ViewOf(yLog);
         }
-        RequireFromZero(*xs, UseInterval ? 2 : NumPoints);
-        RequireFromZero(*ys, NumPoints);
+        RequireFromZero(xs, UseInterval ? 2 : NumPoints);
+        RequireFromZero(ys, NumPoints);
 
         const PlottingFunctions& library = PlottingLibrary();
         const int32_t intervalFlag = UseInterval ? 1 : 0;
         // The device context is fetched for every pass: the picture decides which one is live.
         const auto drawPass = [&](int32_t type) {
-            library.DrawGraph2(static_cast<int32_t>(plot_.hDC()), type, xs->Data(), xConv, xOffset,
-                ys->Data(), yConv, yOffset, NumPoints, intervalFlag);
+            library.DrawGraph2(static_cast<int32_t>(plot_.hDC()), type, xs.zero, xConv, xOffset,
+                ys.zero, yConv, yOffset, NumPoints, intervalFlag);
         };
         const auto setPen = [&](int32_t color) {
             library.SetPenProperties(style_.drawStyle, style_.drawWidth, PlotterColor(color));
@@ -138,8 +141,8 @@ void SeriesPlotter::Plot(GraphDataTypeConstants GraphType, const DoubleArray& X,
 // unpaired value is ignored. The second series is drawn first, in Color2, so that the first
 // lies on top. Raises Error 9 for fewer than two points or arrays that do not hold NumPoints
 // values from index 0 (an interval pair among them).
-void SeriesPlotter::PlotInterleaved(GraphDataTypeConstants GraphType, const DoubleArray& X,
-    const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval)
+void SeriesPlotter::PlotInterleaved(GraphDataTypeConstants GraphType, const ArrayView& X,
+    const ArrayView& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool UseInterval)
 {
     const int32_t half = NumPoints / 2;
     if (half < 1)
@@ -151,20 +154,23 @@ void SeriesPlotter::PlotInterleaved(GraphDataTypeConstants GraphType, const Doub
     DoubleArray xHalf(std::vector<double>(static_cast<std::size_t>(half)));
     DoubleArray yHalf(std::vector<double>(static_cast<std::size_t>(half)));
 
-    library.DeInterleave(X.Data(), NumPoints, xHalf.Data(), half, 1, 2);
-    library.DeInterleave(Y.Data(), NumPoints, yHalf.Data(), half, 1, 2);
-    Plot(GraphType, xHalf, yHalf, half, Color2, Color, false, UseInterval);
+    const ArrayView xView = XYItem_Data::ViewOf(xHalf);
+    const ArrayView yView = XYItem_Data::ViewOf(yHalf);
 
-    library.DeInterleave(X.Data(), NumPoints, xHalf.Data(), half, 0, 2);
-    library.DeInterleave(Y.Data(), NumPoints, yHalf.Data(), half, 0, 2);
-    Plot(GraphType, xHalf, yHalf, half, Color, Color2, false, UseInterval);
+    library.DeInterleave(X.zero, NumPoints, xHalf.Data(), half, 1, 2);
+    library.DeInterleave(Y.zero, NumPoints, yHalf.Data(), half, 1, 2);
+    Plot(GraphType, xView, yView, half, Color2, Color, false, UseInterval);
+
+    library.DeInterleave(X.zero, NumPoints, xHalf.Data(), half, 0, 2);
+    library.DeInterleave(Y.zero, NumPoints, yHalf.Data(), half, 0, 2);
+    Plot(GraphType, xView, yView, half, Color, Color2, false, UseInterval);
 }
 
 } // namespace
 
 bool PlotSeries(platform::PictureSurface& plot, const Ref<GraphData>& data,
-    const SeriesStyle& style, GraphDataTypeConstants GraphType, const DoubleArray& X,
-    const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
+    const SeriesStyle& style, GraphDataTypeConstants GraphType, const ArrayView& X,
+    const ArrayView& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
     bool UseInterval)
 {
     SeriesPlotter plotter(plot, data, style);

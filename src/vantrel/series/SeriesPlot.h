@@ -6,6 +6,7 @@
 #include <vantrel/DoubleArray.h>
 #include <vantrel/Enums.h>
 #include <vantrel/Ref.h>
+#include <vantrel/XYItem_Data.h>
 
 namespace vantrel {
 class GraphData;
@@ -33,10 +34,16 @@ struct SeriesStyle {
 // any pass plotted (the control then sets DataLoaded). Never raises: any error inside (no data
 // or axis design, an array without the values the library reads, a failed conversion, no
 // plotting library) drops the series, or its rest, silently. The arrays are never changed.
-// X is the interval pair (XStart, XInterval) when UseInterval is set.
+// X is the interval pair (XStart, XInterval) when UseInterval is set. The arrays are read from
+// index 0 (see XYItem_Data::ArrayView).
 bool PlotSeries(platform::PictureSurface& plot, const Ref<GraphData>& data,
-    const SeriesStyle& style, GraphDataTypeConstants GraphType, const DoubleArray& X,
-    const DoubleArray& Y, int32_t NumPoints, int32_t Color, int32_t Color2, bool InterleavedData,
-    bool UseInterval);
+    const SeriesStyle& style, GraphDataTypeConstants GraphType, const XYItem_Data::ArrayView& X,
+    const XYItem_Data::ArrayView& Y, int32_t NumPoints, int32_t Color, int32_t Color2,
+    bool InterleavedData, bool UseInterval);
+
+// A retained series drawn by the plotting library from the item's summary (SummaryPlot.cpp);
+// true when it plotted, false when it must take PlotSeries instead (nothing drawn then).
+bool PlotSummarised(platform::PictureSurface& plot, const Ref<GraphData>& data,
+    const SeriesStyle& style, const XYItem_Data& item);
 
 } // namespace vantrel::series

@@ -1,7 +1,9 @@
 // The off-screen host: screen composition, pixel access, PNG output, input and audits.
 
+#include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vantrel/Error.h>
 #include <vantrel/HeadlessHost.h>
 #include <vantrel/MemoryPropertyBag.h>
@@ -57,6 +59,53 @@ TEST(HeadlessHost, SaveAndLoadGoThroughTheBag)
     EXPECT_EQ(second.Graph().YAxisName(), "Voltage");
     EXPECT_TRUE(second.Graph().CurrentData());
     EXPECT_EQ(second.Graph().FramePixelWidth(), 300 - 4);
+}
+
+} // namespace
+
+namespace {
+
+// Fault: a negative size was kept (ResizePixels raised 380 after taking it) and SavePng and
+// ScreenPixel then threw std::length_error; ScreenPixel(INT32_MIN, 0) overflowed. Sizes a picture
+// cannot hold are refused with 7 before anything changes.
+TEST(HeadlessHost, FaultNegativeOrHugeSizesAreRefusedAndEveryPositionIsSafe)
+{
+    const std::tuple<const char*, int32_t, int32_t, int32_t> rows[] = {
+        { "negative height", 10, -10, 380 },
+        { "negative width", -10, 10, 380 },
+        { "most negative", INT32_MIN, INT32_MIN, 380 },
+        { "30000 x 30000", 30000, 30000, 7 },
+        { "too wide", 40000, 10, 7 },
+        { "largest", INT32_MAX, INT32_MAX, 7 },
+    };
+    HeadlessHost host(120, 90);
+    host.InitNew();
+    const std::string path = std::string(VANTREL_TEST_OUTPUT_DIR) + "/headless-limits.png";
+    for (const auto& [label, width, height, number] : rows) {
+        SCOPED_TRACE(label);
+        try {
+            HeadlessHost refused(width, height);
+            ADD_FAILURE() << "constructed";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Number(), number);
+        }
+        try {
+            host.ResizePixels(width, height);
+            ADD_FAILURE() << "resized";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Number(), number);
+        }
+        EXPECT_NO_THROW(host.SavePng(path));
+        EXPECT_EQ(hostkit::ReadPng(path).Width(), 120) << "the size stays";
+    }
+    for (const int32_t far : { INT32_MIN, INT32_MIN + 1, -1, 120, INT32_MAX }) {
+        EXPECT_EQ(host.ScreenPixel(far, 0), 0xFFFFFFFFu) << far;
+        EXPECT_EQ(host.ScreenPixel(0, far), 0xFFFFFFFFu) << far;
+        EXPECT_EQ(host.InsidePixel(far, far), 0xFFFFFFFFu) << far;
+    }
+    host.ResizePixels(0, 0);
+    EXPECT_EQ(host.ScreenPixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_THROW(host.SavePng(path), Error) << "a PNG file has at least one pixel";
 }
 
 } // namespace

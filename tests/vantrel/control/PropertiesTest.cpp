@@ -100,4 +100,37 @@ TEST(OrvGraphProperties, BackColorErasesItsPictureInTheNewColour)
     EXPECT_FALSE(s.inside.AutoRedraw() || s.frame.AutoRedraw());
 }
 
+// Fault found by the call-sequence fuzzer: a margin whose sum with its opposite overflows raised
+// 6 with the margin already stored. Now it is refused with nothing changed, unannounced; the same
+// for SetScale before the control has any data to scale (91), which stored the range first.
+TEST(OrvGraphProperties, FaultRefusedMarginsAndScaleChangeNothing)
+{
+    SitedGraph s;
+    s.Init();
+    s.graph.FrameRight(3e38f);
+    s.container.ClearPropertyChanges();
+    const auto refused = [&](const char* label, const std::function<void()>& call) {
+        try {
+            call();
+            ADD_FAILURE() << label << " was taken";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Number(), 6) << label;
+        }
+    };
+    refused("FrameLeft", [&] { s.graph.FrameLeft(3e38f); });
+    EXPECT_EQ(s.graph.FrameLeft(), 1200.0f);
+    EXPECT_TRUE(s.container.PropertyChanges().empty());
+
+    SitedGraph fresh;
+    fresh.graph.InitProperties();
+    EXPECT_FALSE(fresh.graph.CurrentData()) << "no Clear yet";
+    try {
+        fresh.graph.SetScale(0, 0, 10, 10);
+        ADD_FAILURE() << "SetScale without data was taken";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.Number(), 91);
+    }
+    EXPECT_NE(fresh.graph.XMax(), 10.0) << "the range stays";
+}
+
 } // namespace

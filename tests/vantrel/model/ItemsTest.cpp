@@ -43,7 +43,7 @@ TEST(XYItem_Data, ElementAccessOutsideTheHeldBoundsRaises9)
     EXPECT_EQ(std::tuple(fromOne.X(1), fresh.X(4)), std::tuple(7.0, 0.0));
 }
 
-TEST(XYItem_Data, RefusedLengthsRaise9AndLeaveTheItemUnchanged)
+TEST(XYItem_Data, RefusedLengthsRaise9Or7AndLeaveTheItemUnchanged)
 {
     // call is SetArrays (A), SetYArray (Y) or InitArrays (I); each array holds its count of 1.0.
     const struct {
@@ -61,6 +61,9 @@ TEST(XYItem_Data, RefusedLengthsRaise9AndLeaveTheItemUnchanged)
         { "SetYArray ignored in point mode", false, 'Y', 0, 4, 5, 0 },
         { "InitArrays 0", false, 'I', 0, 0, 0, 9 },
         { "InitArrays INT32_MIN in interval mode", true, 'I', 0, 0, INT32_MIN, 9 },
+        // A count beyond memory: refused with 7 before anything is allocated.
+        { "InitArrays INT32_MAX", false, 'I', 0, 0, INT32_MAX, 7 },
+        { "InitArrays just beyond its limit", true, 'I', 0, 0, XYItem_Data::maxInitLength + 1, 7 },
     };
     for (const auto& c : cases) {
         XYItem_Data d;

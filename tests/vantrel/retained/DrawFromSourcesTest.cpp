@@ -82,3 +82,28 @@ TEST(DrawFromSources, AUserZoomSurvivesWhileTheSourcesRangeIsShown)
 
 } // namespace
 } // namespace vantrel::retainedtest
+
+namespace vantrel::retainedtest {
+namespace {
+
+// Fault: an empty source raised 91 after clearing the graph, leaving it scaled with no current
+// data, and the next drawing that retains crashed. Now a refused source changes nothing.
+TEST(DrawFromSources, FaultEmptySourceLeavesTheControlAsItWas)
+{
+    Graph g;
+    g.graph.DrawFromSource(Level(5, red, 1));
+    const Ref<GraphData> before = g.graph.CurrentData();
+    auto formatless = std::make_shared<GraphData>();
+    formatless->XAxis()->Format(nullptr);
+    for (const Ref<GraphData>& source : { Ref<GraphData>(), formatless }) {
+        EXPECT_EQ(ErrorOf([&] { g.graph.DrawFromSources(source, true, true); }), 91);
+        EXPECT_EQ(g.graph.CurrentData(), before);
+        EXPECT_EQ(g.At(5, 5), red) << "the picture stays";
+        g.graph.DrawY(gdtLine, 0, 1, DoubleArray(std::vector<double>(11, 7.0)), 11, green);
+        EXPECT_EQ(g.At(5, 7), green);
+    }
+    EXPECT_EQ(before->PanelList()->Item(1)->Count(), 3);
+}
+
+} // namespace
+} // namespace vantrel::retainedtest

@@ -164,3 +164,46 @@ TEST(PlotSeriesCalls, SeriesTheLibraryCannotReadAreDroppedSilently)
 
 } // namespace
 } // namespace vantrel::seriestest
+
+namespace vantrel::seriestest {
+namespace {
+
+// Fault: an array with a negative lower bound was plotted from its first element instead of
+// from element 0, in the plain, interleaved and logarithmic paths alike.
+TEST(PlotSeriesCalls, FaultNegativeLowerBoundPlotsFromElementZero)
+{
+    // Elements -3 .. 4; elements 0 .. 4 are 1 9 2 8 3.
+    const DoubleArray y = Values({ 5, 5, 5, 1, 9, 2, 8, 3 }, -3);
+    const DoubleArray x = Values({ 7, 7, 7, 10, 20, 30, 40, 50 }, -3);
+    const DoubleArray yLog = Values({ 5, 5, 1, 10, 100 }, -2);
+    struct Row {
+        const char* label;
+        GraphAxisTypeConstants yType;
+        std::function<void(OrvGraph&)> draw;
+        Lines series;
+    };
+    const Row rows[] = {
+        { "DrawY", gatLinear, [&](OrvGraph& g) { g.DrawY(gdtLine, 0, 1, y, 5); },
+            { "x=0 1 y=1 9 2 8 3" } },
+        { "DrawXY", gatLinear, [&](OrvGraph& g) { g.DrawXY(gdtLine, x, y, 5); },
+            { "x=10 20 30 40 50 y=1 9 2 8 3" } },
+        { "interleaved", gatLinear, [&](OrvGraph& g) { g.DrawXY(gdtLine, x, y, 4, 0, 0, true); },
+            { "x=20 40 y=9 8", "x=10 30 y=1 2" } },
+        { "logarithmic", gatLog, [&](OrvGraph& g) { g.DrawY(gdtLine, 0, 1, yLog, 3); },
+            { "x=0 1 y=0 1 2" } },
+        { "retained item", gatLinear,
+            [&](OrvGraph& g) { g.DrawFromSource(PanelData().CreateData(x, y, 5, gdtLine)); },
+            { "x=10 20 30 40 50 y=1 9 2 8 3" } },
+    };
+    RecordingPlotter plotter;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        ScaledGraph s({ 1, 1000, 1, 1000 }, gatLinear, row.yType);
+        plotter.Clear();
+        row.draw(s.Graph());
+        EXPECT_EQ(plotter.Series(), row.series);
+    }
+}
+
+} // namespace
+} // namespace vantrel::seriestest

@@ -1,0 +1,126 @@
+// The pyramid's node bookkeeping: completing parents, releasing blocks behind the origin.
+#include "model/MinMaxPyramid.h"
+
+#include <algorithm>
+#include <cmath>
+
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
+namespace vantrel::model {
+
+namespace {
+
+// Lowest, highest and any NaN of count values; SSE2 on x86-64 (its min and max are exactly
+// `a < b ? a : b`, and a NaN is caught by the unordered compare).
+ValueRange PlainScan(const double* values, int64_t count)
+{
+    ValueRange range;
+    int64_t i = 0;
+#if defined(__x86_64__)
+    if (count >= 4) {
+        __m128d low0 = _mm_set1_pd(range.lowest), low1 = low0;
+        __m128d high0 = _mm_set1_pd(range.highest), high1 = high0;
+        __m128d nan = _mm_setzero_pd();
+        for (; i + 4 <= count; i += 4) {
+            const __m128d a = _mm_loadu_pd(values + i);
+            const __m128d b = _mm_loadu_pd(values + i + 2);
+            low0 = _mm_min_pd(a, low0);
+            low1 = _mm_min_pd(b, low1);
+            high0 = _mm_max_pd(a, high0);
+            high1 = _mm_max_pd(b, high1);
+            nan = _mm_or_pd(nan, _mm_cmpunord_pd(a, b));
+        }
+        alignas(16) double low[2];
+        alignas(16) double high[2];
+        _mm_store_pd(low, _mm_min_pd(low0, low1));
+        _mm_store_pd(high, _mm_max_pd(high0, high1));
+        range.lowest = std::min(low[0], low[1]);
+        range.highest = std::max(high[0], high[1]);
+        range.anyNaN = _mm_movemask_pd(nan) != 0;
+    }
+#endif
+    for (; i < count; ++i)
+        range.Add(values[i]);
+    return range;
+}
+
+} // namespace
+
+ValueRange MinMaxPyramid::RawScan(const double* values, int64_t count, bool log)
+{
+    const ValueRange plain = PlainScan(values, count);
+    if (!log || count == 0)
+        return plain;
+    ValueRange range;
+    if (plain.anyNaN || !(plain.lowest > 0.0) || !std::isfinite(plain.highest)) {
+        // NaN, zero, negative or infinite values: every logarithm (such a column is drawn
+        // point by point anyway).
+        for (int64_t i = 0; i < count; ++i)
+            range.Add(std::log10(values[i]));
+        return range;
+    }
+    const double lowBound = plain.lowest * (1.0 + 0x1p-36);
+    const double highBound = plain.highest * (1.0 - 0x1p-36);
+    for (int64_t i = 0; i < count; ++i) {
+        const double v = values[i];
+        if (v <= lowBound || v >= highBound)
+            range.Add(std::log10(v));
+    }
+    return range;
+}
+
+int64_t MinMaxPyramid::Bytes() const
+{
+    int64_t nodes = 0;
+    for (const Level& level : levels_)
+        nodes += static_cast<int64_t>(level.nodes.size());
+    return nodes * static_cast<int64_t>(sizeof(Node));
+}
+
+void MinMaxPyramid::Clear()
+{
+    levels_.clear();
+    origin_ = 0;
+    end_ = 0;
+    built_ = false;
+}
+
+void MinMaxPyramid::DropFront(int64_t count)
+{
+    origin_ += count;
+    // A block that starts before the origin can never be wholly inside the series again.
+    for (size_t level = 0; level < levels_.size(); ++level) {
+        Level& nodes = levels_[level];
+        const int shift = kLeafShift + static_cast<int>(level);
+        const int64_t keepFrom = (origin_ + (int64_t { 1 } << shift) - 1) >> shift;
+        while (!nodes.nodes.empty() && nodes.first < keepFrom) {
+            nodes.nodes.pop_front();
+            ++nodes.first;
+        }
+        if (nodes.nodes.empty())
+            nodes.first = std::max(nodes.first, keepFrom);
+    }
+}
+
+void MinMaxPyramid::Push(size_t level, int64_t index, Node node)
+{
+    if (level == levels_.size())
+        levels_.push_back(Level { {}, index });
+    Level& nodes = levels_[level];
+    if (nodes.nodes.empty())
+        nodes.first = index;
+    nodes.nodes.push_back(node);
+    if ((index & 1) == 0)
+        return;
+    // The second half completes the parent.
+    const Node* sibling = Find(level, index - 1);
+    Node parent = Unknown();
+    if (sibling && !std::isnan(sibling->lowest) && !std::isnan(node.lowest))
+        parent = Node { std::min(sibling->lowest, node.lowest),
+            std::max(sibling->highest, node.highest) };
+    Push(level + 1, index >> 1, parent);
+}
+
+} // namespace vantrel::model

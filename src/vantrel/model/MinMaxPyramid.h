@@ -1,0 +1,212 @@
+// A min/max pyramid over one array of a series: the lowest and highest value of every aligned
+// block of 64 << level points, for the replay's per-column statistics in logarithmic time.
+//
+// Blocks are aligned to absolute indices (points counted since the pyramid was built), so that
+// dropping points from the front only moves the origin: a block that lost points at the front
+// is never wholly inside the series again, and no query reads it. Appending completes blocks
+// at the end; each block is worked out once, from its two halves, so an append costs amortised
+// O(Count) and a drop amortised O(dropped) (blocks released from the front), with no rescan
+// whatever the dropped block held. Partial blocks at a query's ends are read from the values.
+//
+// The nodes take 16 bytes per 64 points at the first level and half as much at each next one:
+// under 0.5 bytes a point, a sixteenth of the 8-byte values.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <vector>
+
+namespace vantrel::model {
+
+// Lowest and highest of the values that are not NaN, and whether any is NaN.
+struct ValueRange {
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -std::numeric_limits<double>::infinity();
+    bool anyNaN = false;
+
+    void Add(double value)
+    {
+        lowest = value < lowest ? value : lowest;
+        highest = value > highest ? value : highest;
+        anyNaN = anyNaN || std::isnan(value);
+    }
+};
+
+// Values is a callable giving the value of point k (0 = the series' first point now held).
+class MinMaxPyramid {
+public:
+    static constexpr int kLeafShift = 6;
+
+    bool Built() const { return built_; }
+    int64_t Bytes() const;
+    void Clear();
+
+    // Builds over points [0, count).
+    template <class Values> void Build(const Values& values, int64_t count)
+    {
+        Clear();
+        built_ = true;
+        Extend(values, count);
+    }
+
+    // The series now holds points [0, count), the earlier ones unchanged.
+    template <class Values> void Extend(const Values& values, int64_t count)
+    {
+        const int64_t newEnd = origin_ + count;
+        for (int64_t leaf = end_ >> kLeafShift; leaf < newEnd >> kLeafShift; ++leaf) {
+            const int64_t first = (leaf << kLeafShift) - origin_;
+            Node node = Unknown();
+            if (first >= 0)
+                node = NodeOf(Scan(values, first, first + (int64_t { 1 } << kLeafShift)));
+            Push(0, leaf, node);
+        }
+        end_ = newEnd;
+    }
+
+    // Points [0, count) are gone; the series' point count becomes the old one less count.
+    void DropFront(int64_t count);
+
+    // The values of points [begin, end), begin < end.
+    template <class Values> ValueRange Range(const Values& values, int64_t begin, int64_t end) const
+    {
+        ValueRange range;
+        const int64_t a = origin_ + begin;
+        const int64_t b = origin_ + end;
+        int64_t left = (a + kLeafMask) >> kLeafShift;
+        int64_t right = b >> kLeafShift;
+        if (left >= right)
+            return Scan(values, begin, end);
+        Merge(range, Scan(values, begin, (left << kLeafShift) - origin_));
+        Merge(range, Scan(values, (right << kLeafShift) - origin_, end));
+        for (size_t level = 0; left < right; ++level, left >>= 1, right >>= 1) {
+            if (left & 1)
+                Take(level, left++, range);
+            if (right & 1)
+                Take(level, --right, range);
+        }
+        return range;
+    }
+
+    // The first index in [begin, end) whose value is not within [lowest, highest] (NaN never
+    // is), or end: up the pyramid while whole blocks stay inside, then down to the leaving
+    // point.
+    template <class Values>
+    int64_t RangeEnd(
+        const Values& values, int64_t begin, int64_t end, double lowest, double highest) const
+    {
+        const auto inside = [&](double v) { return v >= lowest && v <= highest; };
+        const int64_t b = origin_ + end;
+        int64_t pos = origin_ + begin;
+        const int64_t aligned = std::min(b, ((pos + kLeafMask) >> kLeafShift) << kLeafShift);
+        for (; pos < aligned; ++pos) {
+            if (!inside(values(pos - origin_)))
+                return pos - origin_;
+        }
+        size_t level = 0;
+        while (pos < b) {
+            const int shift = kLeafShift + static_cast<int>(level);
+            const int64_t size = int64_t { 1 } << shift;
+            const Node* node = pos + size <= b ? Find(level, pos >> shift) : nullptr;
+            if (node && node->lowest >= lowest && node->highest <= highest) {
+                pos += size;
+                if (((pos >> shift) & 1) == 0 && level + 1 < levels_.size())
+                    ++level;
+            } else if (level > 0) {
+                --level;
+            } else {
+                break;
+            }
+        }
+        for (; pos < b; ++pos) {
+            if (!inside(values(pos - origin_)))
+                return pos - origin_;
+        }
+        return end;
+    }
+
+    // The range of points [begin, end) read one by one; through RawScan when the values are an
+    // array (Values::Raw() not null), its logarithms included.
+    template <class Values> static ValueRange Scan(const Values& values, int64_t begin, int64_t end)
+    {
+        if constexpr (requires { values.Raw(); }) {
+            if (const double* raw = values.Raw())
+                return RawScan(raw + begin, end - begin, values.Log());
+        }
+        ValueRange range;
+        for (int64_t k = begin; k < end; ++k)
+            range.Add(values(k));
+        return range;
+    }
+
+    // The range of count values, or of their std::log10 with `log`. The logarithms are not
+    // all taken: only those of the values within a relative 2^-36 of the lowest and highest.
+    // This relies on std::log10 erring by less than 2^-42 absolute (2 ulp of results below
+    // 512, glibc's documented bound): values farther apart than that have logarithms at least
+    // 6e-12 apart, so their computed logarithms are ordered as they are.
+    static ValueRange RawScan(const double* values, int64_t count, bool log);
+
+private:
+    static constexpr int64_t kLeafMask = (int64_t { 1 } << kLeafShift) - 1;
+
+    // NaN in both for a block holding a NaN or one whose values are not all known.
+    struct Node {
+        double lowest;
+        double highest;
+    };
+    // Nodes first .. first + nodes.size() - 1 of one level.
+    struct Level {
+        std::deque<Node> nodes;
+        int64_t first = 0;
+    };
+
+    static Node Unknown()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return Node { nan, nan };
+    }
+    static Node NodeOf(const ValueRange& range)
+    {
+        return range.anyNaN ? Unknown() : Node { range.lowest, range.highest };
+    }
+
+    static void Merge(ValueRange& range, const ValueRange& other)
+    {
+        range.lowest = std::min(range.lowest, other.lowest);
+        range.highest = std::max(range.highest, other.highest);
+        range.anyNaN = range.anyNaN || other.anyNaN;
+    }
+    const Node* Find(size_t level, int64_t index) const
+    {
+        if (level >= levels_.size())
+            return nullptr;
+        const Level& nodes = levels_[level];
+        const int64_t offset = index - nodes.first;
+        if (offset < 0 || offset >= static_cast<int64_t>(nodes.nodes.size()))
+            return nullptr;
+        return &nodes.nodes[static_cast<size_t>(offset)];
+    }
+    // A node the series holds wholly always exists; a missing one (which would be a bookkeeping
+    // fault) is taken as unknown, which only sends the column down the exact point-by-point
+    // path.
+    void Take(size_t level, int64_t index, ValueRange& range) const
+    {
+        const Node* node = Find(level, index);
+        if (!node || std::isnan(node->lowest)) {
+            range.anyNaN = true;
+            return;
+        }
+        range.lowest = std::min(range.lowest, node->lowest);
+        range.highest = std::max(range.highest, node->highest);
+    }
+    void Push(size_t level, int64_t index, Node node);
+
+    std::vector<Level> levels_;
+    int64_t origin_ = 0; // absolute index of point 0
+    int64_t end_ = 0; // absolute index past the last point
+    bool built_ = false;
+};
+
+} // namespace vantrel::model

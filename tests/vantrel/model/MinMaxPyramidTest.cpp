@@ -1,0 +1,105 @@
+// The min/max pyramid against a plain scan: random appends, drops and queries, NaN and infinite
+// values among them; and its size.
+#include "vantrel/model/MinMaxPyramid.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace vantrel::model {
+namespace {
+
+struct Window {
+    std::vector<double> values; // every point ever appended
+    int64_t first = 0; // points before it are dropped
+
+    double operator()(int64_t k) const { return values[static_cast<size_t>(first + k)]; }
+    int64_t Count() const { return static_cast<int64_t>(values.size()) - first; }
+};
+
+double RandomValue(std::mt19937_64& random)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    switch (random() % 40) {
+    case 0:
+        return std::numeric_limits<double>::quiet_NaN();
+    case 1:
+        return inf;
+    case 2:
+        return -inf;
+    default:
+        return static_cast<double>(static_cast<int64_t>(random() % 2001) - 1000) / 8.0;
+    }
+}
+
+TEST(MinMaxPyramid, AnswersAsAScanOfThePointsDoesThroughAppendsAndDrops)
+{
+    const uint64_t seed = std::random_device {}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937_64 random(seed);
+    for (int trial = 0; trial < 40; ++trial) {
+        Window window;
+        MinMaxPyramid pyramid;
+        bool built = false;
+        for (int step = 0; step < 30; ++step) {
+            const int64_t appended = static_cast<int64_t>(random() % 700);
+            for (int64_t i = 0; i < appended; ++i)
+                window.values.push_back(RandomValue(random));
+            if (!built && random() % 3 == 0) {
+                pyramid.Build(window, window.Count());
+                built = true;
+            } else if (built) {
+                pyramid.Extend(window, window.Count());
+            }
+            const int64_t dropped = static_cast<int64_t>(random() % (window.Count() / 2 + 1));
+            window.first += dropped;
+            if (built)
+                pyramid.DropFront(dropped);
+            if (!built || window.Count() == 0)
+                continue;
+            for (int query = 0; query < 20; ++query) {
+                const int64_t n = window.Count();
+                int64_t begin = static_cast<int64_t>(random() % static_cast<uint64_t>(n));
+                int64_t end
+                    = begin + 1 + static_cast<int64_t>(random() % static_cast<uint64_t>(n - begin));
+                ValueRange expected;
+                for (int64_t k = begin; k < end; ++k)
+                    expected.Add(window(k));
+                const ValueRange range = pyramid.Range(window, begin, end);
+                ASSERT_EQ(range.anyNaN, expected.anyNaN) << begin << " " << end;
+                if (!expected.anyNaN) {
+                    ASSERT_EQ(range.lowest, expected.lowest) << begin << " " << end;
+                    ASSERT_EQ(range.highest, expected.highest) << begin << " " << end;
+                }
+                const double lowest = RandomValue(random);
+                const double highest = lowest + static_cast<double>(random() % 200);
+                int64_t expectedEnd = begin;
+                while (expectedEnd < end && window(expectedEnd) >= lowest
+                    && window(expectedEnd) <= highest)
+                    ++expectedEnd;
+                ASSERT_EQ(pyramid.RangeEnd(window, begin, end, lowest, highest), expectedEnd)
+                    << begin << " " << end << " [" << lowest << ", " << highest << "]";
+            }
+        }
+    }
+}
+
+TEST(MinMaxPyramid, TakesUnderASixteenthOfTheValuesAndReleasesDroppedBlocks)
+{
+    std::vector<double> values(1 << 20);
+    for (size_t k = 0; k < values.size(); ++k)
+        values[k] = std::sin(static_cast<double>(k));
+    const auto read = [&](int64_t k) { return values[static_cast<size_t>(k)]; };
+    MinMaxPyramid pyramid;
+    pyramid.Build(read, static_cast<int64_t>(values.size()));
+    const int64_t valueBytes = static_cast<int64_t>(values.size() * sizeof(double));
+    EXPECT_LE(pyramid.Bytes() * 16, valueBytes);
+    EXPECT_GT(pyramid.Bytes() * 32, valueBytes);
+    pyramid.DropFront(static_cast<int64_t>(values.size()) - 100);
+    EXPECT_LE(pyramid.Bytes(), 64);
+}
+
+} // namespace
+} // namespace vantrel::model
