@@ -8,7 +8,8 @@ RELEASE_BUILD ?= build/release
 FUZZ_BUILD ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps test fuzz release demo bench format format-check clean
+
+.PHONY: deps test tsan fuzz release demo bench format format-check clean
 
 deps:
 	@bash scripts/install-deps.sh --quiet
@@ -19,6 +20,13 @@ test: deps
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The concurrent-rendering tests under ThreadSanitizer.
+TSAN_BUILD ?= build/tsan
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_TSAN=ON \
+	  -DVANTREL_WERROR=ON -DVANTREL_BUILD_BENCH=OFF -DVANTREL_BUILD_EXAMPLES=OFF
+	cmake --build $(TSAN_BUILD) --target concurrency_tests -j$(JOBS)
+	cd $(TSAN_BUILD) && ctest --output-on-failure -R '^ConcurrentRendering'
 # libFuzzer with AddressSanitizer and UBSan, in a clang build of its own; each target runs for
 # FUZZ_SECONDS from its seed corpus.
 fuzz: deps
@@ -33,8 +41,14 @@ release: deps
 	  -DVANTREL_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j$(JOBS)
 
+RENDER = @$(RELEASE_BUILD)/src/tools/render/vantrel-render --quiet
 demo: release
 	$(RELEASE_BUILD)/examples/demo out/demo
+	$(RENDER) examples/data/vibration.csv -o out/demo/vibration.png && echo out/demo/vibration.png
+	$(RENDER) examples/data/spectrum.tsv --log-x --log-y -o out/demo/spectrum.png \
+	  && echo out/demo/spectrum.png
+	$(RENDER) examples/data/measurement.json -o out/demo/measurement.png \
+	  && echo out/demo/measurement.png
 	$(RELEASE_BUILD)/examples/live out/live 1
 
 bench: release

@@ -7,6 +7,12 @@ if(VANTREL_SANITIZE)
   add_link_options(${VANTREL_SANITIZER_FLAGS})
 endif()
 
+option(VANTREL_TSAN "Build with ThreadSanitizer (not together with VANTREL_SANITIZE)" OFF)
+if(VANTREL_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # libFuzzer (clang only): every target of the project carries the fuzzer's coverage
 # instrumentation; the fuzz targets in tests/fuzz link the fuzzer's main.
 option(VANTREL_FUZZ "Build the fuzz targets as libFuzzer programs (clang)" OFF)

@@ -26,6 +26,8 @@ packages=(
   qt6-base-dev
   xvfb
   xauth
+  libcli11-dev
+  libfast-float-dev
 )
 
 missing=()

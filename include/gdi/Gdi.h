@@ -2,9 +2,10 @@
 // brushes, raster operations, lines, rectangles, ellipses, pixels and text, behaving as the
 // platform's GDI does for the calls the control makes.
 //
-// Contract: one process-wide handle table, used from one thread (the thread that owns the
-// surfaces); no locks. Functions never throw; they report failure by result as the platform
-// does (0 / FALSE / CLR_INVALID), also for unknown or deleted handles.
+// Contract: one process-wide handle table, shared by every thread under one lock; a DC, its
+// bitmap and the objects a thread made are used by that thread alone, the stock objects and the
+// fonts by all (nothing changes them). Functions never throw; they report failure by result as the
+// platform does (0 / FALSE / CLR_INVALID), also for unknown or deleted handles.
 #pragma once
 
 #include "gdi/PixelView.h"

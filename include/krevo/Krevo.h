@@ -1,10 +1,11 @@
 // libkrevo.so: the fast series plotting library, with C linkage; draws whole data series on a
 // device context of the software GDI.
 //
-// Drawing state. Draw mode, pen, circle radius and cubic-fit interval are process-wide: they
-// belong to the library, not to a caller, last as last set, and every DrawGraph2 uses the values
-// in effect when it starts. Before any setter: copy pen (13), solid pen of width 0 in black,
-// radius 3, interval 1. Like the GDI, the library is used from one thread at a time.
+// Drawing state. Draw mode, pen, circle radius and cubic-fit interval belong to the library, not
+// to a caller, last as last set, and every DrawGraph2 uses the values in effect when it starts.
+// Before any setter: copy pen (13), solid pen of width 0 in black, radius 3, interval 1. The
+// state is kept per thread: on its own thread a control sees it as process-wide, and graphs drawn
+// on other threads at the same time neither see nor change it.
 //
 // Pixels. Point k has the pixel position (x * xConv + xOffset, y * yConv + yOffset), rounded to
 // the nearest integer, ties to even. A point whose value or position is not finite, or whose

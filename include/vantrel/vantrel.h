@@ -13,6 +13,7 @@
 #include <vantrel/Error.h>
 #include <vantrel/GraphBounds.h>
 #include <vantrel/GraphData.h>
+#include <vantrel/GraphDataJson.h>
 #include <vantrel/MemoryPropertyBag.h>
 #include <vantrel/OrvGraph.h>
 #include <vantrel/OrvGraphEvents.h>

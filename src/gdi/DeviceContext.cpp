@@ -8,12 +8,11 @@ namespace {
 
 DcObject* FindDc(HDC hdc) { return Handles().FindAs<DcObject>(hdc); }
 
+// Stock objects are selected into DCs of every thread, so their counts change under the lock.
 void Reselect(HGDIOBJ previous, HGDIOBJ next)
 {
-    if (GdiObject* object = Handles().Find(previous))
-        --object->selectCount;
-    if (GdiObject* object = Handles().Find(next))
-        ++object->selectCount;
+    Handles().AdjustSelectCount(previous, -1);
+    Handles().AdjustSelectCount(next, +1);
 }
 
 } // namespace
@@ -107,8 +106,10 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
         // A bitmap lives in one DC at a time; the stock 1x1 bitmap may be in any number.
         if (!object->stock && bitmap.selectedInto != 0)
             return 0;
-        if (BitmapObject* old = Handles().FindAs<BitmapObject>(dc->bitmap))
-            old->selectedInto = 0;
+        // The stock bitmap is shared by every thread and never records a DC.
+        if (GdiObject* old = Handles().Find(dc->bitmap); old && !old->stock)
+            if (auto* oldBitmap = std::get_if<BitmapObject>(&old->data))
+                oldBitmap->selectedInto = 0;
         if (!object->stock)
             bitmap.selectedInto = hdc;
         slot = &dc->bitmap;

@@ -42,12 +42,14 @@ HandleTable::HandleTable()
 HGDIOBJ HandleTable::AddStock(GdiObject object)
 {
     const HGDIOBJ handle = Add(std::move(object));
+    const std::lock_guard lock(mutex_);
     --live_[slots_.back().object->kind];
     return handle;
 }
 
 HGDIOBJ HandleTable::Add(GdiObject object)
 {
+    const std::lock_guard lock(mutex_);
     uint32_t slot = 0;
     if (!freeSlots_.empty() && (freeSlots_.size() > 64 || slots_.size() >= kMaxSlots)) {
         slot = freeSlots_.front();
@@ -66,6 +68,19 @@ HGDIOBJ HandleTable::Add(GdiObject object)
 
 GdiObject* HandleTable::Find(HGDIOBJ handle)
 {
+    const std::lock_guard lock(mutex_);
+    return FindLocked(handle);
+}
+
+void HandleTable::AdjustSelectCount(HGDIOBJ handle, int32_t delta)
+{
+    const std::lock_guard lock(mutex_);
+    if (GdiObject* object = FindLocked(handle))
+        object->selectCount += delta;
+}
+
+GdiObject* HandleTable::FindLocked(HGDIOBJ handle)
+{
     const uint32_t slot = (handle & kMaxSlots) - 1;
     if ((handle & kMaxSlots) == 0 || slot >= slots_.size())
         return nullptr;
@@ -77,7 +92,8 @@ GdiObject* HandleTable::Find(HGDIOBJ handle)
 
 bool HandleTable::Remove(HGDIOBJ handle)
 {
-    GdiObject* object = Find(handle);
+    const std::lock_guard lock(mutex_);
+    GdiObject* object = FindLocked(handle);
     if (!object || object->stock)
         return false;
     const uint32_t slot = (handle & kMaxSlots) - 1;
@@ -97,6 +113,7 @@ HGDIOBJ HandleTable::Stock(int32_t index) const
 
 int32_t HandleTable::LiveCount(int32_t kind) const
 {
+    const std::lock_guard lock(mutex_);
     if (kind == 0) {
         int32_t total = 0;
         for (int32_t count : live_)

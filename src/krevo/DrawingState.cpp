@@ -1,4 +1,4 @@
-// The library's process-wide drawing state and the pen normalisation of CreatePen.
+// The library's per-thread drawing state and the pen normalisation of CreatePen.
 #include "krevo/DrawingState.h"
 
 namespace krevo {
@@ -14,9 +14,9 @@ PenState MakePen(int32_t style, int32_t width, int32_t color)
     return pen;
 }
 
-DrawingState& ProcessDrawingState()
+DrawingState& ThreadDrawingState()
 {
-    static DrawingState state;
+    thread_local DrawingState state;
     return state;
 }
 

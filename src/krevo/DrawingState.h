@@ -1,4 +1,4 @@
-// The library's process-wide drawing state: draw mode, pen, circle radius, cubic-fit interval.
+// The library's drawing state: draw mode, pen, circle radius, cubic-fit interval.
 #pragma once
 
 #include "gdi/Gdi.h"
@@ -33,8 +33,10 @@ struct DrawingState {
 constexpr int32_t kMaxCircleRadius = 32767;
 constexpr double kMinFitInterval = 1.0 / 16.0;
 
-// The one instance, shared by every caller in the process.
-DrawingState& ProcessDrawingState();
+// The calling thread's instance. A control sees the state as process-wide: everything it draws
+// runs on its own thread, where each setting stays until that thread changes it. Graphs drawn on
+// other threads at the same time keep their own settings and never see these.
+DrawingState& ThreadDrawingState();
 
 // Raster operations for which painting a pixel twice equals painting it once.
 bool IdempotentDrawMode(int32_t drawMode);

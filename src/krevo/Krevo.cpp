@@ -76,13 +76,13 @@ int32_t SetDrawMode(int32_t mode)
 {
     if (mode < gdi::R2_BLACK || mode > gdi::R2_WHITE)
         return KrevoBadValue;
-    ProcessDrawingState().drawMode = mode;
+    ThreadDrawingState().drawMode = mode;
     return KrevoDone;
 }
 
 int32_t SetPenProperties(int32_t style, int32_t width, int32_t color)
 {
-    ProcessDrawingState().pen = MakePen(style, width, color);
+    ThreadDrawingState().pen = MakePen(style, width, color);
     return KrevoDone;
 }
 
@@ -90,13 +90,13 @@ int32_t SetCirclePixelRadius(int32_t radius)
 {
     if (radius < 0 || radius > kMaxCircleRadius)
         return KrevoBadValue;
-    ProcessDrawingState().circleRadius = radius;
+    ThreadDrawingState().circleRadius = radius;
     return KrevoDone;
 }
 
 double SetCubicFitPixelInterval(double interval)
 {
-    DrawingState& state = ProcessDrawingState();
+    DrawingState& state = ThreadDrawingState();
     if (std::isfinite(interval) && interval >= kMinFitInterval)
         state.fitInterval = interval;
     return state.fitInterval;
@@ -145,7 +145,7 @@ int32_t DrawGraph2(int32_t hDC, int32_t type, const double* x, double xConv, dou
     gdi::Surface surface;
     if (!gdi::GetSurface(static_cast<gdi::HDC>(hDC), &surface))
         return KrevoBadDeviceContext;
-    const DrawingState state = ProcessDrawingState();
+    const DrawingState state = ThreadDrawingState();
 
     Target target;
     target.view = surface.view;

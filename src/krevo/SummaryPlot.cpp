@@ -114,7 +114,7 @@ extern "C" int32_t DrawGraphSummary(int32_t hDC, int32_t type, const KrevoSeries
         return KrevoNullPointer;
     if (source->count < 0 || (source->intervalFlag != 0 && source->intervalFlag != 1))
         return KrevoBadValue;
-    const DrawingState state = ProcessDrawingState();
+    const DrawingState state = ThreadDrawingState();
     // The same choice as DrawGraph2's: only this combination aggregates columns.
     if (type != 0 || state.pen.Wide() || state.pen.Dashed() || state.pen.Null()
         || !IdempotentDrawMode(state.drawMode))

@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 #include <gdi/Gdi.h>
+#include <mutex>
 #include <string>
 #include <vantrel/Error.h>
 #include <vantrel/PlottingLibrary.h>
@@ -11,9 +12,11 @@ namespace vantrel {
 
 namespace {
 
-// The plotting library's state is process-wide, so the choice of its file is too. Used from the
-// controls' thread only, like everything else of the control.
+// The choice of the plotting library's file is process-wide. Controls on several threads may
+// make their first call at once, so loading and choosing happen under a lock; the functions,
+// once loaded, stay put until the host names another file.
 struct LoadedLibrary {
+    std::mutex mutex;
     std::string fileName = "libkrevo.so";
     bool tried = false;
     void* handle = nullptr;
@@ -92,6 +95,7 @@ void Load(LoadedLibrary& loaded)
 void SetPlottingLibrary(const std::string& fileName)
 {
     LoadedLibrary& loaded = Loaded();
+    const std::lock_guard lock(loaded.mutex);
     if (fileName == loaded.fileName && loaded.handle != nullptr)
         return;
     Unload(loaded);
@@ -103,6 +107,7 @@ namespace series {
 const PlottingFunctions& PlottingLibrary()
 {
     LoadedLibrary& loaded = Loaded();
+    const std::lock_guard lock(loaded.mutex);
     if (!loaded.tried)
         Load(loaded);
     if (loaded.handle == nullptr)

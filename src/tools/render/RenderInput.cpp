@@ -1,0 +1,75 @@
+// Loading one input, drawing it with DrawFromSources and writing the files.
+#include "RenderInput.h"
+
+#include "SeriesModel.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <loaders/DelimitedText.h>
+#include <loaders/TextFile.h>
+#include <vantrel/Error.h>
+#include <vantrel/GraphDataJson.h>
+#include <vantrel/HeadlessHost.h>
+#include <vantrel/JsonPropertyBag.h>
+#include <vantrel/OrvGraph.h>
+
+namespace vantrel::render_tool {
+
+namespace {
+
+bool IsModelFile(const std::string& path)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return extension == ".json" || extension == ".JSON";
+}
+
+// The host writes the PNG to a temporary name that the rename then puts in place, so a reader
+// never sees half a picture and a failure leaves no file.
+void SavePngWhole(const HeadlessHost& host, const std::string& path)
+{
+    const std::string temporary = path + ".part";
+    try {
+        host.SavePng(temporary);
+    } catch (...) {
+        std::remove(temporary.c_str());
+        throw;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw Error(errFileAccess, "Cannot write '" + path + "'");
+    }
+}
+
+} // namespace
+
+void RenderInput(const RenderOptions& options, std::size_t index, const InputProgress& progress)
+{
+    const std::string& input = options.inputs[index];
+    const std::string source = input == "-" ? "<stdin>" : input;
+    Ref<GraphData> data;
+    if (input != "-" && IsModelFile(input)) {
+        data = LoadGraphData(input);
+        ApplyRangeOptions(*data, options);
+    } else {
+        const loaders::TextFile file(input);
+        data = BuildSeriesModel(
+            loaders::ParseDelimitedText(file.Text(), source, progress), options, source);
+    }
+
+    HeadlessHost host(options.width, options.height);
+    if (options.properties.empty()) {
+        host.InitNew();
+    } else {
+        JsonPropertyBag bag;
+        bag.Load(options.properties);
+        host.Load(bag);
+    }
+    OrvGraph& graph = host.Graph();
+    graph.DrawFromSources(data, true, true, true);
+
+    SavePngWhole(host, OutputPath(options, index));
+    if (!options.saveModel.empty())
+        SaveGraphData(data, ModelPath(options, index));
+}
+
+} // namespace vantrel::render_tool
