@@ -45,8 +45,8 @@ RENDER = @$(RELEASE_BUILD)/src/tools/render/vantrel-render --quiet
 demo: release
 	$(RELEASE_BUILD)/examples/demo out/demo
 	$(RENDER) examples/data/vibration.csv -o out/demo/vibration.png && echo out/demo/vibration.png
-	$(RENDER) examples/data/spectrum.tsv --log-x --log-y -o out/demo/spectrum.png \
-	  && echo out/demo/spectrum.png
+	$(RENDER) examples/data/sweep.tsv --log-x --log-y -o out/demo/sweep.png \
+	  && echo out/demo/sweep.png
 	$(RENDER) examples/data/measurement.json -o out/demo/measurement.png \
 	  && echo out/demo/measurement.png
 	$(RELEASE_BUILD)/examples/live out/live 1
