@@ -33,7 +33,9 @@ std::string ReadFile(const std::string& path)
 // Runs the tool; returns its exit status, its standard error in `errors`.
 int RunTool(const std::string& arguments, std::string* errors = nullptr)
 {
-    const std::string errorFile = Out("stderr.txt");
+    // One file per test: ctest runs the tests of this suite side by side.
+    const std::string errorFile = Out(
+        std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-stderr.txt");
     // The sanitizers' leak report must not add lines to the tool's standard error.
     const std::string environment
         = "LSAN_OPTIONS=print_suppressions=0:suppressions=" VANTREL_SOURCE_DIR "/tests/lsan.supp ";
