@@ -4,9 +4,11 @@
 #include "loaders/TextFile.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <fast_float/fast_float.h>
 #include <limits>
+#include <sys/mman.h>
 #include <vantrel/Error.h>
 
 namespace vantrel::loaders {
@@ -16,6 +18,22 @@ namespace {
 constexpr char kSpaces = ' '; // the delimiter value that stands for runs of blanks
 constexpr std::size_t kProgressStep = 16u << 20;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Big columns are filled once, front to back: in pages of 2 MB the filling takes a five-hundredth
+// of the page faults, which otherwise cost about a third of the parse. Only a hint; the kernel
+// may decline it.
+void PreferHugePages(std::vector<double>& column)
+{
+    constexpr std::uintptr_t kPage = 4096;
+    constexpr std::size_t kWorthIt = 4u << 20;
+    const std::size_t bytes = column.capacity() * sizeof(double);
+    if (bytes < kWorthIt)
+        return;
+    const auto begin = reinterpret_cast<std::uintptr_t>(column.data());
+    const std::uintptr_t first = (begin + kPage - 1) & ~(kPage - 1);
+    const std::uintptr_t last = (begin + bytes) & ~(kPage - 1);
+    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
 
 // One line without its end: [begin, end).
 struct Line {
@@ -41,19 +59,23 @@ public:
         std::size_t number = 0;
         const char* nextReport = p + kProgressStep;
         while (p < end) {
-            const auto* newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
-            const char* next = newline ? newline + 1 : end;
-            Line line { p, newline ? newline : end, ++number };
-            if (line.end > line.begin && line.end[-1] == '\r')
-                --line.end;
-            p = next;
-            const char* first = SkipBlanks(line.begin, line.end, true);
-            if (first == line.end || *first == '#')
-                continue;
-            if (table.Columns.empty())
-                Start(table, line);
-            else
-                Row(table, line);
+            ++number;
+            if (const char* next = table.Columns.empty() ? nullptr : PlainRow(table, p, end)) {
+                p = next;
+            } else {
+                const auto* newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
+                Line line { p, newline ? newline : end, number };
+                p = newline ? newline + 1 : end;
+                if (line.end > line.begin && line.end[-1] == '\r')
+                    --line.end;
+                const char* first = SkipBlanks(line.begin, line.end, true);
+                if (first == line.end || *first == '#')
+                    continue;
+                if (table.Columns.empty())
+                    Start(table, line);
+                else
+                    Row(table, line);
+            }
             if (p >= nextReport && progress_) {
                 progress_(static_cast<std::size_t>(p - text_.data()), text_.size());
                 nextReport = p + kProgressStep;
@@ -134,8 +156,10 @@ private:
         table.Columns.resize(names.size());
         const std::size_t lineBytes = static_cast<std::size_t>(line.end - line.begin) + 1;
         const std::size_t rows = text_.size() / lineBytes + 16;
-        for (auto& column : table.Columns)
+        for (auto& column : table.Columns) {
             column.reserve(rows);
+            PreferHugePages(column);
+        }
         if (header) {
             table.HasHeader = true;
             table.Names = std::move(names);
@@ -143,6 +167,50 @@ private:
             table.Names.assign(names.size(), std::string());
             Row(table, line);
         }
+    }
+
+    // A data row of numbers only, read in one pass without looking for its end first: the next
+    // line's start, or nullptr for anything else (a comment, a blank line, an empty field, a
+    // leading plus, an error), which Row then reads from the line's start. The row's values are
+    // kept only when all of it was read, so both ways give the same table.
+    const char* PlainRow(DelimitedTable& table, const char* p, const char* end) const
+    {
+        const std::size_t count = table.Columns.size();
+        for (std::size_t column = 0; column < count; ++column) {
+            p = SkipBlanks(p, end, tabsAreBlank_);
+            double value = 0;
+            // No number continues past a line end, so the text's end bounds it as well.
+            const auto parsed = fast_float::from_chars(p, end, value);
+            const char* after = SkipBlanks(parsed.ptr, end, tabsAreBlank_);
+            bool more = false;
+            if (parsed.ec != std::errc())
+                more = false;
+            else if (column + 1 == count)
+                more = after == end || *after == '\n' || *after == '\r';
+            else if (delimiter_ == kSpaces)
+                more = after > parsed.ptr && after < end && *after != '\n' && *after != '\r';
+            else
+                more = after < end && *after == delimiter_;
+            if (!more) {
+                for (std::size_t c = 0; c < column; ++c)
+                    table.Columns[c].pop_back();
+                return nullptr;
+            }
+            table.Columns[column].push_back(value);
+            p = delimiter_ == kSpaces || column + 1 == count ? after : after + 1;
+        }
+        if (p == end)
+            return end;
+        if (*p == '\n')
+            return p + 1;
+        // CR LF, or a CR that ends the text.
+        if (p + 1 == end)
+            return end;
+        if (p[1] == '\n')
+            return p + 2;
+        for (auto& column : table.Columns)
+            column.pop_back();
+        return nullptr;
     }
 
     void Row(DelimitedTable& table, const Line& line)

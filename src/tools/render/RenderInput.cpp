@@ -5,8 +5,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <loaders/DelimitedText.h>
 #include <loaders/TextFile.h>
+#include <memory>
 #include <vantrel/Error.h>
 #include <vantrel/GraphDataJson.h>
 #include <vantrel/HeadlessHost.h>
@@ -40,10 +43,31 @@ void SavePngWhole(const HeadlessHost& host, const std::string& path)
     }
 }
 
+// The off-screen control with the options' size and properties. Its first making in a process
+// also loads the font, which takes about as long as drawing.
+std::unique_ptr<HeadlessHost> MakeHost(const RenderOptions& options)
+{
+    auto host = std::make_unique<HeadlessHost>(options.width, options.height);
+    if (options.properties.empty()) {
+        host->InitNew();
+    } else {
+        JsonPropertyBag bag;
+        bag.Load(options.properties);
+        host->Load(bag);
+    }
+    return host;
+}
+
 } // namespace
 
 void RenderInput(const RenderOptions& options, std::size_t index, const InputProgress& progress)
 {
+    // The control is made on a second thread while the data are read; it is handed over whole,
+    // and everything drawn on it is drawn here. A problem with the data is reported before one
+    // with the properties, as if one came after the other.
+    std::future<std::unique_ptr<HeadlessHost>> making
+        = std::async(std::launch::async, MakeHost, std::cref(options));
+
     const std::string& input = options.inputs[index];
     const std::string source = input == "-" ? "<stdin>" : input;
     Ref<GraphData> data;
@@ -56,18 +80,10 @@ void RenderInput(const RenderOptions& options, std::size_t index, const InputPro
             loaders::ParseDelimitedText(file.Text(), source, progress), options, source);
     }
 
-    HeadlessHost host(options.width, options.height);
-    if (options.properties.empty()) {
-        host.InitNew();
-    } else {
-        JsonPropertyBag bag;
-        bag.Load(options.properties);
-        host.Load(bag);
-    }
-    OrvGraph& graph = host.Graph();
-    graph.DrawFromSources(data, true, true, true);
+    const std::unique_ptr<HeadlessHost> host = making.get();
+    host->Graph().DrawFromSources(data, true, true, true);
 
-    SavePngWhole(host, OutputPath(options, index));
+    SavePngWhole(*host, OutputPath(options, index));
     if (!options.saveModel.empty())
         SaveGraphData(data, ModelPath(options, index));
 }

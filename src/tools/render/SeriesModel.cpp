@@ -37,6 +37,8 @@ std::size_t FindColumn(
     return static_cast<std::size_t>(found - table.Names.begin());
 }
 
+constexpr double kLargest = std::numeric_limits<double>::max();
+
 // Finite values, and positive ones for a logarithmic axis.
 struct Extent {
     double min = std::numeric_limits<double>::infinity();
@@ -44,12 +46,34 @@ struct Extent {
 
     void Add(const std::vector<double>& values, bool positiveOnly)
     {
-        for (double v : values) {
-            if (std::isfinite(v) && (!positiveOnly || v > 0)) {
-                min = std::min(min, v);
-                max = std::max(max, v);
+        // One range test covers both conditions, and NaN fails it. Four lanes keep the loop free
+        // of a single chain of dependent comparisons.
+        const double low = positiveOnly ? std::numeric_limits<double>::denorm_min() : -kLargest;
+        double lows[4] = { min, min, min, min };
+        double highs[4] = { max, max, max, max };
+        const std::size_t count = values.size();
+        const double* v = values.data();
+        std::size_t i = 0;
+        for (; i + 4 <= count; i += 4) {
+            for (std::size_t lane = 0; lane < 4; ++lane) {
+                const double value = v[i + lane];
+                const bool counted = value >= low && value <= kLargest;
+                lows[lane] = counted && value < lows[lane] ? value : lows[lane];
+                highs[lane] = counted && value > highs[lane] ? value : highs[lane];
             }
         }
+        for (; i < count; ++i) {
+            const bool counted = v[i] >= low && v[i] <= kLargest;
+            lows[0] = counted && v[i] < lows[0] ? v[i] : lows[0];
+            highs[0] = counted && v[i] > highs[0] ? v[i] : highs[0];
+        }
+        // In order, a zero bound is the first zero met (a later one of the other sign does not
+        // replace it); the lanes cannot tell which that was.
+        const auto firstZero = [&] { return *std::find(values.begin(), values.end(), 0.0); };
+        const double newMin = std::min({ lows[0], lows[1], lows[2], lows[3] });
+        const double newMax = std::max({ highs[0], highs[1], highs[2], highs[3] });
+        min = newMin == 0 && min != 0 ? firstZero() : newMin;
+        max = newMax == 0 && max != 0 ? firstZero() : newMax;
     }
 
     Range Bounds(bool logarithmic) const
@@ -117,21 +141,24 @@ Ref<GraphData> BuildSeriesModel(
     series->Name("Series");
     data->PanelList()->Add(series);
 
-    const DoubleArray x = interval ? DoubleArray() : DoubleArray(table.Columns[xColumn]);
+    // Series hold their arrays by value. A column read again (as X, or as a later Y) is copied;
+    // otherwise it is taken over, as the X column is by the last series.
     for (std::size_t i = 0; i < yColumns.size(); ++i) {
         const std::size_t c = yColumns[i];
-        // A column read once more (as X or as a later Y) is copied, otherwise taken.
+        const bool last = i + 1 == yColumns.size();
         const bool readAgain = (c == xColumn && !interval)
             || std::find(yColumns.begin() + static_cast<std::ptrdiff_t>(i) + 1, yColumns.end(), c)
                 != yColumns.end();
-        const DoubleArray y(readAgain ? table.Columns[c] : std::move(table.Columns[c]));
+        DoubleArray y(readAgain ? table.Columns[c] : std::move(table.Columns[c]));
         const int32_t color = PaletteColor(i);
-        if (interval)
-            series->CreateIntervalData(options.interval->min, options.interval->max, y, length,
-                options.graphType, -1, table.Names[c], true, color, false, color);
-        else
-            series->CreateData(
-                x, y, length, options.graphType, -1, table.Names[c], true, color, false, color);
+        if (interval) {
+            series->CreateIntervalData(options.interval->min, options.interval->max, std::move(y),
+                length, options.graphType, -1, table.Names[c], true, color, false, color);
+        } else {
+            DoubleArray x(last ? std::move(table.Columns[xColumn]) : table.Columns[xColumn]);
+            series->CreateData(std::move(x), std::move(y), length, options.graphType, -1,
+                table.Names[c], true, color, false, color);
+        }
     }
 
     if (table.HasHeader) {

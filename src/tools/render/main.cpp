@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <malloc.h>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -88,6 +89,11 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Every input allocates and frees the same big blocks (columns, bitmaps): kept in the process
+    // instead of going back to the system, the next input reuses them without faulting fresh pages
+    // in, which costs a fifth of the work of an input of a million rows.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
     RenderOptions options;
     options.jobs = std::max(1u, std::thread::hardware_concurrency());
     CLI::App app("vantrel-render: draws data files as X/Y graphs into PNG pictures.\n"
