@@ -4,16 +4,14 @@
 #include "model/GraphDataJsonFormat.h"
 #include "model/JsonBlobs.h"
 #include "model/JsonDoubles.h"
+#include "model/JsonFileBytes.h"
 
 #include <bit>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <limits>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
 #include <vantrel/Error.h>
 #include <vantrel/GraphDataJson.h>
 
@@ -159,6 +157,8 @@ DoubleArray Array(const Json& object, const std::string& at, const char* name, c
             Fail(Child(here, "Count"), Describe(Child(here, "Count")) + " is negative");
         const std::string& value = Text(array, here, "Base64");
         const std::string_view text = json::LiftedBlob(value, blobs).value_or(value);
+        values.reserve(static_cast<std::size_t>(count));
+        json::PreferHugePages(values.data(), values.capacity() * sizeof(double));
         values.resize(static_cast<std::size_t>(count));
         if (!json::DecodeDoubles(text, values.size(), values.data()))
             Fail(Child(here, "Base64"),
@@ -188,29 +188,67 @@ bool SameBits(const DoubleArray& a, const DoubleArray& b)
         == 0;
 }
 
+// An array read for an item, handed to it, and recognised in it afterwards. One that holds index
+// 0 (every array the item can draw) is handed over, not copied, and recognised by the address of
+// its element 0, which no other live array shares: the same address and the same upper bound
+// mean the same storage, bounds and bits. Any other is copied and compared element by element.
+class Handover {
+public:
+    explicit Handover(DoubleArray array)
+        : array_(std::move(array))
+        , view_(XYItem_Data::ViewOf(array_))
+    {
+    }
+
+    const DoubleArray& Array() const { return array_; }
+    // Leaves the array in place when the item refuses it.
+    DoubleArray&& Give()
+    {
+        if (view_.zero == nullptr)
+            copy_ = array_;
+        return std::move(view_.zero == nullptr ? copy_ : array_);
+    }
+    template <class Copy> bool HeldAs(const XYItem_Data::ArrayView& held, Copy copy) const
+    {
+        if (view_.zero != nullptr)
+            return held.zero == view_.zero && held.count == view_.count;
+        return SameBits(copy(), array_);
+    }
+
+private:
+    DoubleArray array_;
+    DoubleArray copy_;
+    XYItem_Data::ArrayView view_;
+};
+
 // The item's arrays, Length and mode are reached the way a host reaches them, so that a file can
 // only describe a state the item's own operations can produce; anything else is refused.
 void RestoreSeries(XYItem_Data& item, const Json& object, const std::string& at, const Blobs& blobs)
 {
-    const DoubleArray x = Array(object, at, "XArray", blobs);
-    const DoubleArray y = Array(object, at, "YArray", blobs);
+    Handover x(Array(object, at, "XArray", blobs));
+    Handover y(Array(object, at, "YArray", blobs));
     const int32_t length = Long(object, at, "Length");
     const bool useInterval = Boolean(object, at, "UseInterval");
-    const bool xIsPair = x.Count() == 2 && x.LBound() == 0;
+    const bool xIsPair = x.Array().Count() == 2 && x.Array().LBound() == 0;
+    bool xGiven = false;
     try {
-        if (!useInterval && length <= x.Count() && length <= y.Count()) {
-            item.SetArrays(x, y, length);
+        if (!useInterval && length <= x.Array().Count() && length <= y.Array().Count()) {
+            xGiven = true;
+            item.SetArrays(x.Give(), y.Give(), length);
         } else if (xIsPair) {
             item.UseInterval(true);
-            item.SetYArray(y, length);
-            item.XStart(x(0));
-            item.XInterval(x(1));
+            item.SetYArray(y.Give(), length);
+            item.XStart(x.Array()(0));
+            item.XInterval(x.Array()(1));
             if (!useInterval)
                 item.UseInterval(false); // true again would reset the pair
         }
     } catch (const Error&) {
     }
-    if (!SameBits(item.XArray(), x) || !SameBits(item.YArray(), y) || item.Length() != length
+    // The interval pair is the item's own array, set element by element: compared by value.
+    const bool xHeld = xGiven ? x.HeldAs(item.XView(), [&] { return item.XArray(); })
+                              : SameBits(item.XArray(), x.Array());
+    if (!xHeld || !y.HeldAs(item.YView(), [&] { return item.YArray(); }) || item.Length() != length
         || item.UseInterval() != useInterval)
         Fail(at,
             "the arrays, Length and UseInterval of " + Describe(at)
@@ -413,29 +451,8 @@ Ref<GraphData> ReadGraphDataJson(std::istream& in)
 
 Ref<GraphData> LoadGraphData(const std::string& Path)
 {
-    std::FILE* file = std::fopen(Path.c_str(), "rb");
-    if (file == nullptr) {
-        const int error = errno;
-        throw Error(error == ENOENT ? errFileNotFound : errFileAccess,
-            "Cannot open '" + Path + "': " + std::strerror(error));
-    }
-    std::string text;
-    struct stat info { };
-    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)) {
-        // Straight into the string; a file that grew meanwhile is read on below.
-        text.resize(static_cast<std::size_t>(info.st_size));
-        text.resize(std::fread(text.data(), 1, text.size(), file));
-    }
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed)
-        throw Error(errFileAccess, "Cannot read '" + Path + "': " + std::strerror(error));
-    return GraphDataFromJsonText(text, Path);
+    const json::FileBytes file(Path);
+    return GraphDataFromJsonText(file.Text(), Path);
 }
 
 } // namespace vantrel
