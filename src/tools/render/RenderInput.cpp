@@ -60,13 +60,24 @@ std::unique_ptr<HeadlessHost> MakeHost(const RenderOptions& options)
 
 } // namespace
 
-void RenderInput(const RenderOptions& options, std::size_t index, const InputProgress& progress)
+void LoadProcessResources()
 {
-    // The control is made on a second thread while the data are read; it is handed over whole,
-    // and everything drawn on it is drawn here. A problem with the data is reported before one
-    // with the properties, as if one came after the other.
-    std::future<std::unique_ptr<HeadlessHost>> making
-        = std::async(std::launch::async, MakeHost, std::cref(options));
+    try {
+        HeadlessHost host(16, 16);
+        host.InitNew();
+    } catch (const std::exception&) {
+        // The input that needs them reports what is missing.
+    }
+}
+
+void RenderInput(const RenderOptions& options, std::size_t index, const InputProgress& progress,
+    bool controlAside)
+{
+    // Aside, the control is made on a second thread while the data are read, and handed over
+    // whole: everything drawn on it is drawn here. Either way a problem with the data is
+    // reported before one with the properties, as if one came after the other.
+    std::future<std::unique_ptr<HeadlessHost>> making = std::async(
+        controlAside ? std::launch::async : std::launch::deferred, MakeHost, std::cref(options));
 
     const std::string& input = options.inputs[index];
     const std::string source = input == "-" ? "<stdin>" : input;

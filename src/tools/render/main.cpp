@@ -186,6 +186,15 @@ int main(int argc, char** argv)
                 std::filesystem::create_directories(*folder, ignored);
     }
 
+    // Threads left over by the inputs make each input's control while its data load. With every
+    // thread at work on an input, one more loads the font meanwhile, so that none of them waits
+    // while another loads it.
+    const std::size_t threads = std::min<std::size_t>(options.jobs, options.inputs.size());
+    const bool controlAside = options.jobs > threads;
+    std::thread resources;
+    if (!controlAside && threads > 1)
+        resources = std::thread(LoadProcessResources);
+
     Progress progress(!options.quiet && isatty(STDERR_FILENO) == 1);
     std::atomic<std::size_t> next { 0 };
     std::atomic<bool> failed { false };
@@ -193,7 +202,7 @@ int main(int argc, char** argv)
     const auto work = [&] {
         for (std::size_t i = next++; i < options.inputs.size(); i = next++) {
             try {
-                RenderInput(options, i, progress.For(options.inputs[i]));
+                RenderInput(options, i, progress.For(options.inputs[i]), controlAside);
             } catch (const vantrel::Error& error) {
                 failed = true;
                 const std::lock_guard lock(errorMutex);
@@ -205,12 +214,13 @@ int main(int argc, char** argv)
             }
         }
     };
-    const std::size_t threads = std::min<std::size_t>(options.jobs, options.inputs.size());
     std::vector<std::thread> pool;
     for (std::size_t t = 1; t < threads; ++t)
         pool.emplace_back(work);
     work();
     for (std::thread& thread : pool)
         thread.join();
+    if (resources.joinable())
+        resources.join();
     return failed ? 1 : 0;
 }
