@@ -20,7 +20,7 @@ constexpr std::size_t kProgressStep = 16u << 20;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Big columns are filled once, front to back: in pages of 2 MB the filling takes a five-hundredth
-// of the page faults, which otherwise cost about a third of the parse. Only a hint; the kernel
+// of the page faults, which otherwise cost about half of the parse. Only a hint; the kernel
 // may decline it.
 void PreferHugePages(std::vector<double>& column)
 {
