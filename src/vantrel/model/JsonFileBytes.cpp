@@ -1,6 +1,7 @@
 // Reading a whole file with read(2) into memory that is not zeroed first.
 #include "model/JsonFileBytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -50,7 +51,7 @@ FileBytes::FileBytes(const std::string& path)
     // A regular file's size is known; others (pipes, devices) and files that grow meanwhile are
     // read on in chunks.
     std::size_t capacity = fstat(file.number, &info) == 0 && S_ISREG(info.st_mode)
-        ? static_cast<std::size_t>(info.st_size) + 1
+        ? std::max(static_cast<std::size_t>(info.st_size) + 1, kChunk)
         : kChunk;
     bytes_.reset(new char[capacity]);
     PreferHugePages(bytes_.get(), capacity);
