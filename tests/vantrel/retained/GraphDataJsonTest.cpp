@@ -59,8 +59,9 @@ TEST(GraphDataJson, SpecialValuesKeepTheirBits)
         0x7FF0000000000001ull, 0x7FF4000000000abcull, 0x7FF0000000000000ull, 0xFFF0000000000000ull,
         0x8000000000000000ull, 0x0000000000000001ull, 0x000FFFFFFFFFFFFFull,
         0x7FEFFFFFFFFFFFFFull };
-    for (const std::size_t count : { bits.size(), std::size_t { 100 } }) {
-        SCOPED_TRACE(count > 64 ? "base64" : "numbers");
+    // 1000 values make base64 long enough to be lifted out of the text before parsing.
+    for (const std::size_t count : { bits.size(), std::size_t { 100 }, std::size_t { 1000 } }) {
+        SCOPED_TRACE(std::to_string(count) + " values");
         std::vector<double> values;
         for (std::size_t i = 0; i < count; ++i)
             values.push_back(std::bit_cast<double>(bits[i % bits.size()]));
@@ -89,22 +90,15 @@ TEST(GraphDataJson, ReloadedModelsDrawTheSamePixels)
     }
 }
 
-TEST(GraphDataJson, SaveAndLoadThroughFiles)
-{
-    const std::string path = OutputPath("roundtrip.json");
-    const Ref<GraphData> original = RandomModel(7).Make(false);
-    SaveGraphData(original, path);
-    EXPECT_EQ(Text(LoadGraphData(path)), Text(original));
-    // The temporary file is gone after the rename.
-    for (const auto& entry : std::filesystem::directory_iterator(VANTREL_TEST_OUTPUT_DIR))
-        EXPECT_EQ(entry.path().string().find("roundtrip.json."), std::string::npos) << entry.path();
-}
-
 TEST(GraphDataJson, FailedSaveLeavesTheOldFile)
 {
     const std::string path = OutputPath("kept.json");
     const Ref<GraphData> original = RandomModel(3).Make(false);
     SaveGraphData(original, path);
+    EXPECT_EQ(Text(LoadGraphData(path)), Text(original));
+    // The temporary file is gone after the rename.
+    for (const auto& entry : std::filesystem::directory_iterator(VANTREL_TEST_OUTPUT_DIR))
+        EXPECT_EQ(entry.path().string().find("kept.json."), std::string::npos) << entry.path();
     auto unsavable = std::make_shared<GraphData>();
     unsavable->Tag(Object(std::make_shared<int>(1)));
     try {
