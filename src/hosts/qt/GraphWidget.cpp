@@ -47,6 +47,7 @@ void PaintBorder(QPainter& painter, const hostkit::SoftPicture& picture)
     }
 }
 
+// How many of the region's pixels lie in `rect`.
 qint64 PixelsWithin(const QRegion& region, const QRect& rect)
 {
     qint64 pixels = 0;
