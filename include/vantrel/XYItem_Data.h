@@ -151,11 +151,11 @@ public:
     static bool HoldsFromZero(const DoubleArray& array, int32_t count);
 
 private:
-    // Points beyond MaxLength go: `count` points from the front, XStart moving on in interval
-    // mode; the storage is compacted once the dropped points outnumber a quarter of the kept.
+    // Points beyond MaxLength go: `count` points from the front (the head moves on).
     void DropFront(int32_t count);
+    // The kept points to the front of their storage at once (before a mode switch).
     void Compact();
-    // The copy of the kept points to fresh storage, `Count` points appended
+    // The copy of the kept points to fresh storage, `count` points just appended
     // (XYItem_DataAppend.cpp).
     void MoveOn(std::vector<double>& xs, std::vector<double>& ys, int64_t count);
     void FinishMove(std::vector<double>& xs, std::vector<double>& ys);
