@@ -341,6 +341,7 @@ TEST(LiveSeries, AppendsAndDropsLeaveTheStateOfAFreshItem)
         std::vector<double> ys;
         double next = 0;
         int64_t dropped = 0;
+        int appends = 0;
         for (const int32_t count : row.counts) {
             std::vector<double> newX;
             std::vector<double> newY;
@@ -361,6 +362,12 @@ TEST(LiveSeries, AppendsAndDropsLeaveTheStateOfAFreshItem)
                 ys.erase(ys.begin(), ys.begin() + excess);
             }
             ASSERT_EQ(item.Length(), static_cast<int32_t>(ys.size()));
+            // A value put between appends (while the storage may be on its way elsewhere).
+            if (++appends % 7 == 0 && !ys.empty()) {
+                const auto k = static_cast<int32_t>(ys.size() / 2);
+                item.Y(k, -1.0 - appends);
+                ys[static_cast<size_t>(k)] = -1.0 - appends;
+            }
             EXPECT_EQ(item.YArray(), Values(ys));
             if (row.interval) {
                 EXPECT_EQ(item.XStart(), 10.0 + 0.5 * static_cast<double>(dropped));
