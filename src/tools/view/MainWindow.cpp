@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -83,7 +85,7 @@ void MainWindow::buildFileMenu()
     connect(followAction_, &QAction::toggled, this, &MainWindow::setFollow);
     file->addSeparator();
     file->addAction(
-        tr("Save &Picture…"), QKeySequence::Save, this, &MainWindow::chooseAndSavePicture);
+        tr("Save &Picture…"), QKeySequence::Save, this, [this] { chooseAndSavePicture(); });
     file->addAction(
         tr("Save &Model…"), QKeySequence::SaveAs, this, &MainWindow::chooseAndSaveModel);
     file->addSeparator();

@@ -75,7 +75,7 @@ private:
     void drawFollowed();
     void setBusy(bool busy);
     void chooseAndOpen();
-    void chooseAndSavePicture();
+    void chooseAndSavePicture(const QSize& size = {});
     void chooseAndSaveModel();
     void chooseImport();
 

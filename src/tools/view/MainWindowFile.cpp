@@ -203,12 +203,12 @@ void MainWindow::chooseImport()
         openFile(path, dialog.choices());
 }
 
-void MainWindow::chooseAndSavePicture()
+void MainWindow::chooseAndSavePicture(const QSize& size)
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Picture"),
         QFileInfo(currentFile_).completeBaseName() + ".png", tr("PNG pictures (*.png)"));
     if (!path.isEmpty())
-        savePicture(path);
+        savePicture(path, size);
 }
 
 void MainWindow::chooseAndSaveModel()

@@ -30,7 +30,7 @@ class ViewerFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile::remove(settingsPath);
+        settings.clear();
         window = std::make_unique<view::MainWindow>(&settings);
         window->setInteractive(false);
         window->show();
