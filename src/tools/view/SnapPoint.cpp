@@ -58,9 +58,10 @@ std::optional<SnappedPoint> SeriesSnapper::Nearest(
     const Ref<AxisDesign> dy = data->YAxis()->Design();
     if (!dx || !dy)
         return std::nullopt;
-    // The X range within the radius, in axis values, whichever way the axis runs.
-    const double a = dx->GetValue(px - radius);
-    const double b = dx->GetValue(px + radius);
+    // The X range within the radius, in axis values, whichever way the axis runs; a pixel
+    // wider on each side, since values round to the nearest pixel.
+    const double a = dx->GetValue(px - radius - 1);
+    const double b = dx->GetValue(px + radius + 1);
     const double xLow = std::min(a, b);
     const double xHigh = std::max(a, b);
     Search search { *dx, *dy, px, py, static_cast<double>(radius) * radius, std::nullopt };

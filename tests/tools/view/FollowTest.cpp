@@ -3,6 +3,7 @@
 #include "ViewerTestSupport.h"
 
 #include <QElapsedTimer>
+#include <filesystem>
 #include <fstream>
 #include <vantrel/vantrel.h>
 
@@ -83,6 +84,15 @@ TEST_F(FollowTest, TruncatedFileStartsOver)
     EXPECT_EQ(FirstSeries()->X(0), 10.0);
     Write("11,9,9\n");
     EXPECT_GE(WaitForLength(2), 0) << "still following after starting over";
+}
+
+TEST_F(FollowTest, ReplacedFileStartsOver)
+{
+    // As an acquisition program that writes a new file and renames it into place.
+    std::ofstream(path + ".new") << "t,a,b\n20,1,1\n21,1,1\n22,1,1\n";
+    std::filesystem::rename(path + ".new", path);
+    ASSERT_GE(WaitForLength(3), 0);
+    EXPECT_EQ(FirstSeries()->X(0), 20.0);
 }
 
 TEST_F(FollowTest, SlidingWindowKeepsTheLastPoints)
