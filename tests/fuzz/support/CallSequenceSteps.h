@@ -33,7 +33,8 @@ inline void CallSequence::SetProperty()
         return in_.Flag() ? g_.XGridStyle(static_cast<GraphGridStyleConstants>(in_.Int32()))
                           : g_.YGridStyle(static_cast<GraphGridStyleConstants>(in_.Int32()));
     case 10:
-        return in_.Flag() ? g_.XGridLines(in_.Int32()) : g_.YGridLines(in_.Int32());
+        return in_.Flag() ? g_.XGridLines(ModestGridLines(in_.Int32()))
+                          : g_.YGridLines(ModestGridLines(in_.Int32()));
     case 11: {
         const float value = static_cast<float>(in_.Double());
         switch (in_.Choice(4)) {
