@@ -63,8 +63,13 @@ void MainWindow::loaded(const LoadRequest& request, const LoadedFile& file)
     settings_.addRecentFile(path);
     setWindowTitle(tr("%1 — vantrel-view").arg(QFileInfo(path).fileName()));
     live_.reset();
-    if (file.data)
+    if (file.data) {
         showModel(file);
+    } else {
+        // A followed file without data rows yet, perhaps just truncated: nothing to show.
+        graph_->graph().Clear();
+        dock_->showSeries();
+    }
     if (follow_ && !file.isModel)
         startFollowing(file);
     emit fileOpened(path);

@@ -62,7 +62,8 @@ ViewMenu::ViewMenu(qt::GraphWidget& graph, ViewSettings& settings, QMenu& menu)
     graph_.setWheelZoom(choices_.wheelZoom);
     graph_.setPanning(choices_.panning);
     graph_.setZoomHistoryKeys(true);
-    graph_.setSnapReadout(true);
+    // The status bar names the snapped point, by a search that stays fast on long series.
+    graph_.setSnapReadout(false);
     connect(wheelZoom, &QAction::toggled, this, [this](bool on) {
         graph_.setWheelZoom(choices_.wheelZoom = on);
         save();
