@@ -15,8 +15,9 @@ BOOL LineTo(HDC hdc, int32_t x, int32_t y)
     if (target.pen) {
         const StrokeStyle style = StrokeStyleFor(*target.dc, *target.pen);
         if (style.visible) {
-            // A round cap reaches half the width past an end point; one more for rounding.
-            const int64_t reach = style.width / 2 + 1;
+            // A 1-pixel line stays within its end points' box. A round cap reaches half the
+            // width past an end point; one more for rounding.
+            const int64_t reach = style.width == 1 ? 0 : style.width / 2 + 1;
             RecordChange(target, std::min(from.x, x) - reach, std::min(from.y, y) - reach,
                 int64_t { std::max(from.x, x) } + reach + 1,
                 int64_t { std::max(from.y, y) } + reach + 1);

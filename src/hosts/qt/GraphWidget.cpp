@@ -1,6 +1,7 @@
 // GraphWidget: construction, presentation of the pictures, resizing, persistence and the
 // control's events as signals.
 #include "GraphWidgetParts.h"
+#include "RasterBlit.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -46,16 +47,30 @@ void PaintBorder(QPainter& painter, const hostkit::SoftPicture& picture)
     }
 }
 
-// The screen's pixels are 0x00BBGGRR words: on a little-endian machine their bytes are R, G,
-// B, X, which is Format_RGBX8888 as it stands. The image borrows them; nothing is converted
-// before the painter blits the parts it needs.
+// How many of the region's pixels lie in `rect`.
+qint64 PixelsWithin(const QRegion& region, const QRect& rect)
+{
+    qint64 pixels = 0;
+    for (const QRect& part : region) {
+        const QRect inside = part & rect;
+        pixels += qint64 { inside.width() } * inside.height();
+    }
+    return pixels;
+}
+
+// Small changes of the screen go straight into the backing store. Large ones, and painters
+// BlitToRaster declines (a device pixel ratio of 2), take the pixels as they stand: on a
+// little-endian machine 0x00BBGGRR words are the bytes R, G, B, X of Format_RGBX8888, which
+// QPainter converts on Qt's thread pool.
 void PaintPicture(QPainter& painter, const hostkit::SoftPicture& picture, const QRegion& region)
 {
     const QRect inner = InnerRect(picture);
     if (!inner.contains(region.boundingRect()))
         PaintBorder(painter, picture);
     const gdi::PixelView view = picture.ScreenView();
-    if (view.pixels == nullptr || inner.isEmpty())
+    if (view.pixels == nullptr || inner.isEmpty()
+        || (PixelsWithin(region, inner) <= directPixels
+            && BlitToRaster(painter, view, inner.topLeft(), region)))
         return;
     const QImage image(reinterpret_cast<const uchar*>(view.pixels), view.width, view.height,
         static_cast<qsizetype>(view.stride) * 4, QImage::Format_RGBX8888);
@@ -67,6 +82,12 @@ void PaintPicture(QPainter& painter, const hostkit::SoftPicture& picture, const 
 }
 
 } // namespace
+
+QRect OuterRect(const hostkit::SoftPicture& picture)
+{
+    const hostkit::PixelBounds at = picture.OuterPixels();
+    return QRect(at.left, at.top, at.width, at.height);
+}
 
 QRect InnerRect(const hostkit::SoftPicture& picture)
 {
@@ -219,16 +240,20 @@ void GraphWidget::checkZoom()
 
 void GraphWidget::paintEvent(QPaintEvent* event)
 {
+    // Rectangle tests first: a pointer move repaints a few strips inside the plot, for which
+    // region arithmetic would cost more than the pixels.
     QPainter painter(this);
-    const QRegion region = event->region();
-    const hostkit::PixelBounds frame = parts_->frame.OuterPixels();
-    const QRegion uncovered = region - QRect(frame.left, frame.top, frame.width, frame.height);
-    for (const QRect& rect : uncovered)
-        painter.fillRect(rect, SysColor(15));
-    const hostkit::PixelBounds inside = parts_->inside.OuterPixels();
-    PaintPicture(painter, parts_->frame,
-        region - QRect(inside.left, inside.top, inside.width, inside.height));
-    PaintPicture(painter, parts_->inside, region);
+    const QRegion& region = event->region();
+    const QRect bounds = region.boundingRect();
+    const QRect frame = OuterRect(parts_->frame);
+    if (!frame.contains(bounds))
+        for (const QRect& rect : region - frame)
+            painter.fillRect(rect, SysColor(15));
+    const QRect inside = OuterRect(parts_->inside);
+    if (!inside.contains(bounds))
+        PaintPicture(painter, parts_->frame, region - inside);
+    if (inside.intersects(bounds))
+        PaintPicture(painter, parts_->inside, region);
 }
 
 void GraphWidget::resizeEvent(QResizeEvent* event)

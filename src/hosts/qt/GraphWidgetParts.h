@@ -95,6 +95,8 @@ struct GraphWidget::Parts {
     BoundsRecord panBounds;
 };
 
+// The picture's place in widget coordinates, border included.
+QRect OuterRect(const hostkit::SoftPicture& picture);
 // The picture's inner area (drawing coordinates' origin) in widget coordinates.
 QRect InnerRect(const hostkit::SoftPicture& picture);
 

@@ -1,5 +1,5 @@
-// The widget's extensions: wheel zoom about the pointer, panning by the dragged pixels, the
-// zoom history's exact bounds, and the snapping read-out.
+// The widget's extensions: off by default; wheel zoom about the pointer, panning by the dragged
+// pixels, the zoom history's exact bounds, and the snapping read-out.
 #include "QtTestSupport.h"
 
 #include <QSignalSpy>
@@ -22,6 +22,7 @@ BoundsRecord Shown(const vantrel::OrvGraph& g)
     return { g.XMin(), g.XMax(), g.YMin(), g.YMax() };
 }
 
+// Axis value and plot pixel, through the axes' own mapping.
 int PixelX(const vantrel::OrvGraph& g, double x)
 {
     return g.CurrentData()->XAxis()->Design()->GetPixel(x);
@@ -69,18 +70,13 @@ protected:
     GraphWidget widget;
 };
 
-TEST_F(GraphWidgetExtensionsTest, OffByDefault)
-{
-    const BoundsRecord before = Shown(widget.graph());
-    Wheel(QPoint(100, 100), 120, Qt::NoModifier);
-    Drag(Qt::MiddleButton, QPoint(100, 100), QPoint(140, 90));
-    EXPECT_EQ(Shown(widget.graph()), before);
-}
-
 TEST_F(GraphWidgetExtensionsTest, WheelKeepsTheValueUnderThePointer)
 {
-    widget.setWheelZoom(true);
     const vantrel::OrvGraph& g = widget.graph();
+    const BoundsRecord home = Shown(g);
+    Wheel(QPoint(100, 100), 120, Qt::NoModifier);
+    EXPECT_EQ(Shown(g), home) << "off by default";
+    widget.setWheelZoom(true);
     const struct {
         const char* label;
         QPoint at;
@@ -108,8 +104,11 @@ TEST_F(GraphWidgetExtensionsTest, WheelKeepsTheValueUnderThePointer)
 
 TEST_F(GraphWidgetExtensionsTest, PanMovesTheDataByTheDraggedPixels)
 {
-    widget.setPanning(true);
     const vantrel::OrvGraph& g = widget.graph();
+    const BoundsRecord home = Shown(g);
+    Drag(Qt::MiddleButton, QPoint(100, 100), QPoint(140, 90));
+    EXPECT_EQ(Shown(g), home) << "off by default";
+    widget.setPanning(true);
     const double x = 5.0;
     const double y = 0.5;
     const int px = PixelX(g, x);
