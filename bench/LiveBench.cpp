@@ -179,8 +179,8 @@ void ReplayLogY(benchmark::State& state)
 
 // Sliding windows: each frame appends 1000 points to each of the 16 series (the oldest 1000
 // dropped), scrolls the X range by as much and redraws. The mean frame includes the storage's
-// compaction, which comes once per quarter window of drops (the worst frame, when all 16 series
-// compact together).
+// moves to fresh storage, which start once per quarter window of drops and copy a part per
+// append (the worst frame shows whether any frame pays for a whole move).
 void LiveFrames(benchmark::State& state)
 {
     const int32_t points = PointsPerSeries();
@@ -200,7 +200,7 @@ void LiveFrames(benchmark::State& state)
         const double start = graph.items[0]->XStart();
         graph.G().ZoomUser(start, 0.5, start + points, 2.5);
     };
-    // Enough frames for every series to compact its storage once (a quarter window dropped).
+    // Enough frames for every series to move its storage once (a quarter window dropped).
     const int frames = points / (4 * kChunk) + 20;
     // The first append outgrows the arrays the items were given (exactly their points) and
     // moves them once into storage with room; timed on its own.

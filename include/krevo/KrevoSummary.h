@@ -29,6 +29,18 @@ typedef struct KrevoValueRange {
     int32_t anyNaN;
 } KrevoValueRange;
 
+// What a summary knows of points [begin, end) without reading them: the exact range of its
+// whole blocks [innerBegin, innerEnd) (none when innerBegin == innerEnd), and the ranges of the
+// blocks holding the points before innerBegin (ends[0]) and from innerEnd on (ends[1]), anyNaN
+// set when one is not known. The library reads the few points outside the whole blocks only
+// where those ranges leave a row undecided.
+typedef struct KrevoValueBounds {
+    KrevoValueRange inner;
+    int64_t innerBegin;
+    int64_t innerEnd;
+    KrevoValueRange ends[2];
+} KrevoValueBounds;
+
 // A series as its summary sees it. Axis 0 is x, 1 is y; values are those plotted (logarithms
 // on a logarithmic axis). In interval mode x is xStart + k * xStep and axis 0 is never asked for.
 typedef struct KrevoSeriesSource {
@@ -50,6 +62,12 @@ typedef struct KrevoSeriesSource {
     // is), or end.
     int64_t (*RangeEnd)(
         void* context, int32_t axis, int64_t begin, int64_t end, double lowest, double highest);
+    // Block bounds of points [begin, end), begin < end; may be null.
+    void (*Bounds)(
+        void* context, int32_t axis, int64_t begin, int64_t end, KrevoValueBounds* bounds);
+    // 1 when x is given and x[k] <= x[k + 1] for every k (no NaN): column ends are then found by
+    // searching x.
+    int32_t xSorted;
 } KrevoSeriesSource;
 
 // Draws the series as DrawGraph2 would draw graph type `type` with the same transforms, when the

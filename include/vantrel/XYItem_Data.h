@@ -10,6 +10,7 @@
 #include <vantrel/Enums.h>
 #include <vantrel/Variant.h>
 #include <vantrel/XYItem.h>
+#include <vector>
 
 namespace vantrel {
 
@@ -26,9 +27,12 @@ class SeriesSummary;
 //
 // Live data. AppendY and AppendXY add points at the end; with MaxLength set, the oldest points
 // beyond it are dropped. After an append the arrays hold exactly the points, indexed from 0, as
-// a fresh item given the same points would; the storage keeps dropped points at its front until
-// they reach a quarter of the kept ones, so appends cost amortised O(Count) and drops amortised
-// O(dropped), and the storage stays one piece, read by the plotting path where it lies. Next to
+// a fresh item given the same points would. The storage stays one piece, read by the plotting
+// path where it lies: dropped points stay at its front, and once they reach a quarter of the
+// kept ones (or the room left at the end runs short) the kept points are copied to fresh
+// storage a bounded part per append, so appends cost amortised O(Count), drops amortised
+// O(dropped), and no single append moves the whole series (but the first one to an array
+// taken over at its exact size, which has no room to grow in place). Next to
 // its arrays the item keeps a summary for the replay (min/max pyramids, built at the first
 // replay that can use them), extended by appends and drops and discarded by every other change
 // to the arrays.
@@ -147,10 +151,18 @@ public:
     static bool HoldsFromZero(const DoubleArray& array, int32_t count);
 
 private:
-    // Points beyond MaxLength go: `count` points from the front, XStart moving on in interval
-    // mode; the storage is compacted once the dropped points outnumber a quarter of the kept.
+    // Points beyond MaxLength go: `count` points from the front (the head moves on).
     void DropFront(int32_t count);
+    // The kept points to the front of their storage at once (before a mode switch).
     void Compact();
+    // The copy of the kept points to fresh storage, `count` points just appended
+    // (XYItem_DataAppend.cpp).
+    void MoveOn(std::vector<double>& xs, std::vector<double>& ys, int64_t count);
+    void FinishMove(std::vector<double>& xs, std::vector<double>& ys);
+    void Copy(const std::vector<double>& xs, const std::vector<double>& ys, int64_t end);
+    // Elements of storage for `length` points, `count` of them just appended.
+    size_t RoomFor(int64_t length, int64_t count) const;
+    void CancelMove() { move_.reset(); }
     // Before an append: the arrays in live form (lower bound 0, exactly head_ + Length elements).
     void ToLiveForm();
     template <class Fill> void AppendPoints(int32_t Count, Fill fill);
@@ -163,6 +175,15 @@ private:
     // non-zero the arrays are in live form and point k is element head_ + k.
     int32_t head_ = 0;
     int32_t maxLength_ = 0;
+    // Storage the kept points are on their way to: elements [from, copied) of the arrays'
+    // storage so far (y, and x in point mode); any change but an append cancels it.
+    struct StorageMove {
+        std::vector<double> x;
+        std::vector<double> y;
+        int64_t from = 0;
+        int64_t copied = 0;
+    };
+    std::unique_ptr<StorageMove> move_;
     struct SummaryDeleter {
         void operator()(model::SeriesSummary* summary) const;
     };

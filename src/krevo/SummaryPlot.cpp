@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace krevo {
 namespace {
@@ -50,16 +51,45 @@ public:
         *point = Point { PixelOf(px), PixelOf(py) };
         return true;
     }
+    // Values whose rows are those of the lowest and highest of points [kBegin, kEnd) (which is
+    // all the aggregator asks of them): from the summary's whole blocks and the column's two
+    // end points, and of the points beyond the whole blocks only where the blocks holding them
+    // could move a row.
     ValueStats YStats(int64_t kBegin, int64_t kEnd) const
     {
         if (source_.y && kEnd - kBegin < kMinSummaryRun)
             return StatsOf(source_.y + kBegin, kEnd - kBegin);
-        KrevoValueRange range {};
-        source_.Range(source_.context, 1, kBegin, kEnd, &range);
-        return ValueStats { range.lowest, range.highest, range.anyNaN != 0 };
+        if (!source_.Bounds)
+            return YRange(kBegin, kEnd);
+        KrevoValueBounds bounds {};
+        source_.Bounds(source_.context, 1, kBegin, kEnd, &bounds);
+        const KrevoValueRange& inner = bounds.inner;
+        if (bounds.innerBegin >= bounds.innerEnd || inner.anyNaN != 0)
+            return YRange(kBegin, kEnd);
+        const double first = Y(kBegin);
+        const double last = Y(kEnd - 1);
+        if (std::isnan(first) || std::isnan(last))
+            return ValueStats { first, last, true };
+        ValueStats stats { std::min({ inner.lowest, first, last }),
+            std::max({ inner.highest, first, last }), false };
+        const std::pair<int64_t, int64_t> pieces[2]
+            = { { kBegin, bounds.innerBegin }, { bounds.innerEnd, kEnd } };
+        for (int side = 0; side < 2; ++side) {
+            const auto [begin, end] = pieces[side];
+            const KrevoValueRange& block = bounds.ends[side];
+            if (begin >= end || (block.anyNaN == 0 && Within(block, stats)))
+                continue;
+            const ValueStats part
+                = source_.y ? StatsOf(source_.y + begin, end - begin) : YRange(begin, end);
+            stats = ValueStats { std::min(stats.lowest, part.lowest),
+                std::max(stats.highest, part.highest), stats.anyNaN || part.anyNaN };
+        }
+        return stats;
     }
     int64_t XRangeEnd(int64_t kBegin, int64_t kEnd, double lowest, double highest) const
     {
+        if (source_.x && source_.xSorted)
+            return SortedRangeEnd(kBegin, kEnd, lowest, highest);
         if (source_.x) {
             // Most columns end within a few hundred points: scan those, ask beyond.
             const int64_t scanned = std::min(kEnd - kBegin, kMinSummaryRun);
@@ -95,9 +125,72 @@ public:
     }
 
 private:
+    ValueStats YRange(int64_t kBegin, int64_t kEnd) const
+    {
+        KrevoValueRange range {};
+        source_.Range(source_.context, 1, kBegin, kEnd, &range);
+        return ValueStats { range.lowest, range.highest, range.anyNaN != 0 };
+    }
+    // Whether the values of `block` leave the rows of the lowest and highest of `stats` as
+    // they are: rows are monotone in the values, so a value between two on the same row lies
+    // on it too.
+    bool Within(const KrevoValueRange& block, const ValueStats& stats) const
+    {
+        return (block.lowest >= stats.lowest || SameRow(block.lowest, stats.lowest))
+            && (block.highest <= stats.highest || SameRow(block.highest, stats.highest));
+    }
+    bool SameRow(double a, double b) const
+    {
+        const double pa = PixelYOf(a);
+        const double pb = PixelYOf(b);
+        return DrawablePixel(pa) && DrawablePixel(pb) && PixelOf(pa) == PixelOf(pb);
+    }
+    // Sorted x: the points from kBegin inside [lowest, highest] are one run, ended by the first
+    // x above highest. Searched from the last run's length, which neighbouring columns share,
+    // outwards both ways, so a column costs a few reads whatever its length.
+    int64_t SortedRangeEnd(int64_t kBegin, int64_t kEnd, double lowest, double highest) const
+    {
+        const double* x = source_.x;
+        if (kBegin >= kEnd || !(x[kBegin] >= lowest && x[kBegin] <= highest))
+            return kBegin;
+        // x[below] <= highest < x[above] (kEnd standing for an x above everything).
+        int64_t below = kBegin;
+        int64_t above = kEnd;
+        const int64_t guess = kBegin + std::max<int64_t>(1, lastRun_);
+        if (guess < kEnd && x[guess] <= highest) {
+            below = guess;
+            for (int64_t step = 1; below + step < kEnd; step *= 2) {
+                if (x[below + step] > highest) {
+                    above = below + step;
+                    break;
+                }
+                below += step;
+            }
+        } else {
+            above = std::min(guess, kEnd);
+            for (int64_t step = 1; above - step > below; step *= 2) {
+                if (x[above - step] <= highest) {
+                    below = above - step;
+                    break;
+                }
+                above -= step;
+            }
+        }
+        while (above - below > 1) {
+            const int64_t middle = below + (above - below) / 2;
+            (x[middle] > highest ? above : below) = middle;
+        }
+        // The next column most likely ends as far on.
+        if (above + (above - kBegin) < kEnd)
+            __builtin_prefetch(x + above + (above - kBegin));
+        lastRun_ = above - kBegin;
+        return above;
+    }
+
     const Series& mapping_;
     const KrevoSeriesSource& source_;
     gdi::RECT clip_;
+    mutable int64_t lastRun_ = 0;
 };
 
 } // namespace

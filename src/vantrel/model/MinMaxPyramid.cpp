@@ -75,7 +75,7 @@ int64_t MinMaxPyramid::Bytes() const
 {
     int64_t nodes = 0;
     for (const Level& level : levels_)
-        nodes += static_cast<int64_t>(level.nodes.size());
+        nodes += static_cast<int64_t>(level.ring.size());
     return nodes * static_cast<int64_t>(sizeof(Node));
 }
 
@@ -87,6 +87,41 @@ void MinMaxPyramid::Clear()
     built_ = false;
 }
 
+namespace {
+
+// The ring's nodes in order from `start`, into a ring of `size` starting at 0.
+template <class Level> void Resize(Level& nodes, size_t size)
+{
+    std::vector<typename decltype(nodes.ring)::value_type> ring;
+    ring.reserve(size);
+    for (int64_t i = 0; i < nodes.count; ++i) {
+        size_t at = nodes.start + static_cast<size_t>(i);
+        ring.push_back(nodes.ring[at >= nodes.ring.size() ? at - nodes.ring.size() : at]);
+    }
+    ring.resize(size);
+    nodes.ring = std::move(ring);
+    nodes.start = 0;
+}
+
+} // namespace
+
+void MinMaxPyramid::Reserve(int64_t count)
+{
+    // Level l gains the nodes whose blocks end in (end_, end_ + count].
+    for (size_t level = 0;; ++level) {
+        const int shift = kLeafShift + static_cast<int>(level);
+        const int64_t nodes = ((end_ + count) >> shift) - (end_ >> shift);
+        if (nodes == 0)
+            break;
+        if (level == levels_.size())
+            levels_.push_back(Level {});
+        Level& ring = levels_[level];
+        const size_t wanted = static_cast<size_t>(ring.count + nodes);
+        if (wanted > ring.ring.size())
+            Resize(ring, wanted);
+    }
+}
+
 void MinMaxPyramid::DropFront(int64_t count)
 {
     origin_ += count;
@@ -95,23 +130,34 @@ void MinMaxPyramid::DropFront(int64_t count)
         Level& nodes = levels_[level];
         const int shift = kLeafShift + static_cast<int>(level);
         const int64_t keepFrom = (origin_ + (int64_t { 1 } << shift) - 1) >> shift;
-        while (!nodes.nodes.empty() && nodes.first < keepFrom) {
-            nodes.nodes.pop_front();
-            ++nodes.first;
-        }
-        if (nodes.nodes.empty())
+        const int64_t gone = std::clamp<int64_t>(keepFrom - nodes.first, 0, nodes.count);
+        nodes.start += static_cast<size_t>(gone);
+        if (nodes.start >= nodes.ring.size())
+            nodes.start -= nodes.ring.size();
+        nodes.first += gone;
+        nodes.count -= gone;
+        if (nodes.count == 0)
             nodes.first = std::max(nodes.first, keepFrom);
+        // A ring three quarters empty gives half back: each node moved was dropped for.
+        if (nodes.ring.size() > 64 && static_cast<size_t>(nodes.count) * 4 < nodes.ring.size())
+            Resize(nodes, static_cast<size_t>(nodes.count) * 2);
     }
 }
 
 void MinMaxPyramid::Push(size_t level, int64_t index, Node node)
 {
     if (level == levels_.size())
-        levels_.push_back(Level { {}, index });
+        levels_.push_back(Level {});
     Level& nodes = levels_[level];
-    if (nodes.nodes.empty())
+    if (nodes.count == 0)
         nodes.first = index;
-    nodes.nodes.push_back(node);
+    if (static_cast<size_t>(nodes.count) == nodes.ring.size())
+        Resize(nodes, std::max<size_t>(16, nodes.ring.size() + nodes.ring.size() / 2));
+    size_t at = nodes.start + static_cast<size_t>(nodes.count);
+    if (at >= nodes.ring.size())
+        at -= nodes.ring.size();
+    nodes.ring[at] = node;
+    ++nodes.count;
     if ((index & 1) == 0)
         return;
     // The second half completes the parent.

@@ -1,6 +1,7 @@
 // SeriesSummary: what an XYItem_Data keeps next to its arrays for the replay: min/max pyramids of
-// X (point mode) and Y, of the values and of their logarithms, each built when a replay first
-// asks for it and then kept, extended by appends and drops, discarded by any other change.
+// X (point mode) and Y, of the values and of their logarithms, and whether X is in increasing
+// order; each worked out when a replay first asks for it and then kept, extended by appends and
+// drops, discarded by any other change.
 #pragma once
 
 #include "model/MinMaxPyramid.h"
@@ -28,10 +29,15 @@ public:
     // The pyramid of an axis over points [0, count) of `zero`, built now if it is not yet.
     const MinMaxPyramid& Pyramid(SummaryAxis axis, bool log, const double* zero, int64_t count);
 
+    // True when x[k] <= x[k + 1] for every k in [0, count - 1) (no NaN, then): counted as the
+    // pairs out of order, once, when first asked.
+    bool XSorted(const double* xZero, int64_t count);
+
     // The item appended: the arrays (null when the item has no such array) now hold `count`
     // points from `xZero` / `yZero`.
     void Appended(const double* xZero, const double* yZero, int64_t count);
-    void Dropped(int64_t count);
+    // The first `count` points are about to go; `xZero` (null in interval mode) still holds them.
+    void Dropped(const double* xZero, int64_t count);
     void Clear();
     int64_t Bytes() const;
 
@@ -42,6 +48,11 @@ private:
     }
 
     std::array<MinMaxPyramid, 4> pyramids_;
+    struct Order {
+        bool built = false;
+        int64_t count = 0; // points counted
+        int64_t descents = 0; // k in [0, count - 1) with !(x[k] <= x[k + 1])
+    } order_;
 };
 
 } // namespace vantrel::model

@@ -226,6 +226,7 @@ int64_t XYItem_Data::SummaryBytes() const { return summary_ ? summary_->Bytes() 
 
 void XYItem_Data::Invalidate()
 {
+    CancelMove();
     if (summary_)
         summary_->Clear();
 }

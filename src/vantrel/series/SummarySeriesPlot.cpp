@@ -35,9 +35,12 @@ struct SummarySource {
     }
     const model::MinMaxPyramid& Pyramid(int32_t axis) const
     {
-        return item->Summary().Pyramid(
-            static_cast<SummaryAxis>(axis), log[axis], arrays[axis].zero, item->Length());
+        if (!pyramids[axis])
+            pyramids[axis] = &item->Summary().Pyramid(
+                static_cast<SummaryAxis>(axis), log[axis], arrays[axis].zero, item->Length());
+        return *pyramids[axis];
     }
+    mutable const model::MinMaxPyramid* pyramids[2] = { nullptr, nullptr };
 };
 
 double SourceValue(void* context, int32_t axis, int64_t k)
@@ -52,19 +55,33 @@ void SourceRange(void* context, int32_t axis, int64_t begin, int64_t end, KrevoV
 {
     const auto& source = *static_cast<const SummarySource*>(context);
     try {
-        // The library asks column after column: fetch the block the next column of the same
-        // length will end in, so that reading it does not wait for memory then.
-        const int64_t next = end + (end - begin);
-        if (next + 64 <= source.item->Length()) {
-            const double* block = source.arrays[axis].zero + (next & ~int64_t { 63 });
-            for (int i = 0; i < 64; i += 8)
-                __builtin_prefetch(block + i);
-        }
         const model::ValueRange values
             = source.Pyramid(axis).Range(source.ValuesOf(axis), begin, end);
         *range = KrevoValueRange { values.lowest, values.highest, values.anyNaN ? 1 : 0 };
     } catch (const std::exception&) {
         *range = KrevoValueRange { 0.0, 0.0, 1 };
+    }
+}
+
+void SourceBounds(void* context, int32_t axis, int64_t begin, int64_t end, KrevoValueBounds* bounds)
+{
+    const auto& source = *static_cast<const SummarySource*>(context);
+    try {
+        const model::MinMaxPyramid& pyramid = source.Pyramid(axis);
+        // The library asks column after column: fetch what the next column of the same length
+        // will read (its nodes, and the points around its end: its last point, and those it may
+        // have to read beyond its whole blocks), so that it does not wait for memory then.
+        const int64_t next = end + (end - begin);
+        if (next < source.item->Length())
+            pyramid.Prefetch(source.arrays[axis].zero, next, end - begin);
+        const model::MinMaxPyramid::Bounds found = pyramid.BlockBounds(begin, end);
+        const auto krevoRange = [](const model::ValueRange& range) {
+            return KrevoValueRange { range.lowest, range.highest, range.anyNaN ? 1 : 0 };
+        };
+        *bounds = KrevoValueBounds { krevoRange(found.inner), found.innerBegin, found.innerEnd,
+            { krevoRange(found.ends[0]), krevoRange(found.ends[1]) } };
+    } catch (const std::exception&) {
+        *bounds = KrevoValueBounds {};
     }
 }
 
@@ -111,6 +128,9 @@ bool PlotSummarised(platform::PictureSurface& plot, const Ref<GraphData>& data,
         krevoSource.Value = SourceValue;
         krevoSource.Range = SourceRange;
         krevoSource.RangeEnd = SourceRangeEnd;
+        krevoSource.Bounds = SourceBounds;
+        krevoSource.xSorted
+            = krevoSource.x && XY.Summary().XSorted(source.arrays[0].zero, XY.Length()) ? 1 : 0;
 
         library.SetDrawMode(style.drawMode);
         library.SetPenProperties(style.drawStyle, style.drawWidth, PlotterColor(XY.Color1()));
