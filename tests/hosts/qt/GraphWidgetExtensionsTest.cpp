@@ -23,22 +23,18 @@ BoundsRecord Shown(const vantrel::OrvGraph& g)
 }
 
 // Axis value and plot pixel, through the axes' own mapping.
-int PixelX(const vantrel::OrvGraph& g, double x)
+const vantrel::AxisDesign& XDesign(const vantrel::OrvGraph& g)
 {
-    return g.CurrentData()->XAxis()->Design()->GetPixel(x);
+    return *g.CurrentData()->XAxis()->Design();
 }
-int PixelY(const vantrel::OrvGraph& g, double y)
+const vantrel::AxisDesign& YDesign(const vantrel::OrvGraph& g)
 {
-    return g.CurrentData()->YAxis()->Design()->GetPixel(y);
+    return *g.CurrentData()->YAxis()->Design();
 }
-double ValueX(const vantrel::OrvGraph& g, int px)
-{
-    return g.CurrentData()->XAxis()->Design()->GetValue(px);
-}
-double ValueY(const vantrel::OrvGraph& g, int py)
-{
-    return g.CurrentData()->YAxis()->Design()->GetValue(py);
-}
+int PixelX(const vantrel::OrvGraph& g, double x) { return XDesign(g).GetPixel(x); }
+int PixelY(const vantrel::OrvGraph& g, double y) { return YDesign(g).GetPixel(y); }
+double ValueX(const vantrel::OrvGraph& g, int px) { return XDesign(g).GetValue(px); }
+double ValueY(const vantrel::OrvGraph& g, int py) { return YDesign(g).GetValue(py); }
 
 class GraphWidgetExtensionsTest : public ::testing::Test {
 protected:

@@ -1,11 +1,10 @@
-// The item classes: storage modes, array and Tag copies, refused lengths.
+// The data item: storage modes, array copies, refused lengths.
 #include "vantrel/ErrorOf.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <vantrel/Ref.h>
 #include <vantrel/XYItem_Data.h>
-#include <vantrel/XYItem_Shape.h>
 
 using namespace vantrel;
 using vantrel::test::ErrorOf;
@@ -127,8 +126,8 @@ TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
     }
 }
 
-// Arrays and Tag values are the only copies; an object in a Tag stays shared.
-TEST(Items, ArraysAndTagAreCopiesOfTheValue)
+// The item holds its own copy of the host's array, read back as a copy too.
+TEST(Items, ArraysAreCopiesOfTheValue)
 {
     DoubleArray x({ 1, 2, 3 }, -1);
     XYItem_Data d;
@@ -136,16 +135,6 @@ TEST(Items, ArraysAndTagAreCopiesOfTheValue)
     x(-1) = 100;
     d.XArray()(0) = 200;
     EXPECT_EQ(d.XArray(), DoubleArray({ 1, 2, 3 }, -1));
-
-    XYItem_Shape s;
-    Variant text = std::string("first");
-    s.Tag(text);
-    std::get<std::string>(text) = "changed";
-    EXPECT_EQ(std::get<std::string>(s.Tag()), "first");
-    auto payload = std::make_shared<int>(1);
-    s.Tag(Object(payload));
-    *payload = 2;
-    EXPECT_EQ(*std::static_pointer_cast<int>(std::get<Object>(s.Tag())), 2);
 }
 
 } // namespace

@@ -141,9 +141,6 @@ TEST(PanelLists, FailedOperationsReportAndChangeNothing)
         { "Move new Count + 1", [](auto& p, auto&) { p.Move(1, 6); }, 9 },
         { "Remove Count + 1", [](auto& p, auto&) { p.Remove(6); }, 9 },
         { "AddItem absent", [](auto& p, auto&) { p.AddItem(nullptr); }, 91 },
-        { "AddData absent", [](auto& p, auto&) { p.AddData(nullptr, 1); }, 91 },
-        { "AddLabel absent", [](auto& p, auto&) { p.AddLabel(nullptr); }, 91 },
-        { "AddShape absent", [](auto& p, auto&) { p.AddShape(nullptr); }, 91 },
         { "AddItem TypeID 4", [](auto& p, auto&) { p.AddItem(Host(4)); }, 9 },
         { "CreateData DrawWidth 32768",
             [&](auto& p, auto&) { p.CreateData(one, one, 1, gdtLine, -1, "", 1, 0, 0, 0, 32768); },
@@ -211,27 +208,6 @@ TEST(PanelData, PerKindViewsWalkTypeIdAndTheCountersKeepInsertionKinds)
     EXPECT_EQ(panel->Label(1), panel->Item(1)) << "the views walk TypeID, not the counters";
 }
 
-// The same object in two lists: a change through one holder is seen through every other.
-TEST(PanelLists, EntriesAreTheHostsObjects)
-{
-    auto data = std::make_shared<XYItem_Data>();
-    auto first = std::make_shared<PanelData>();
-    PanelData second;
-    first->AddData(data);
-    first->AddData(data);
-    second.AddItem(data);
-    first->Data(2)->Color1(7);
-    EXPECT_EQ(std::tuple(first->DataCount(), second.Data(1)->Color1(), data->Color1()),
-        std::tuple(2, 7, 7));
-
-    PanelManager one;
-    PanelManager two;
-    one.Add(first);
-    two.Add(first);
-    one.Item(1)->Enabled(false);
-    EXPECT_FALSE(two.Item(1)->Enabled());
-}
-
 // The long argument lists land in their properties in order (a swap shows as a wrong value).
 TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
 {
@@ -260,15 +236,10 @@ TEST(PanelData, CreateAppliesTheArgumentsInOrderAndCopiesTheArrays)
     EXPECT_EQ(narrow->DrawWidth(), int16_t { 0 });
 }
 
-TEST(GraphData, PutsShareTheHostsObjectsAndRefuseAbsentOnes)
+TEST(GraphData, PutsRefuseAbsentObjects)
 {
     GraphData d;
     EXPECT_NE(d.XAxis(), d.YAxis());
-    auto axis = std::make_shared<Axis>();
-    d.XAxis(axis);
-    axis->AxisType(gatLog);
-    EXPECT_EQ(d.XAxis()->AxisType(), gatLog);
-
     const auto parts = std::tuple(d.XAxis(), d.YAxis(), d.Bounds(), d.PanelList());
     EXPECT_EQ(ErrorOf([&] { d.XAxis(nullptr); }), 91);
     EXPECT_EQ(ErrorOf([&] { d.YAxis(nullptr); }), 91);
