@@ -1,10 +1,10 @@
-// Files under the test output folder and the errors that file operations raise.
+// Files under the test output folder.
 #pragma once
 
+#include "vantrel/ErrorOf.h"
+
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <vantrel/Error.h>
 
 namespace hoststest {
 
@@ -13,16 +13,6 @@ inline std::string OutputPath(const std::string& name)
     return std::string(VANTREL_TEST_OUTPUT_DIR) + "/hosts_" + name;
 }
 
-// The number of the error `action` raises, its text in `message`; 0 when it raises none.
-inline int32_t ErrorOf(const std::function<void()>& action, std::string& message)
-{
-    try {
-        action();
-    } catch (const vantrel::Error& e) {
-        message = e.what();
-        return e.Number();
-    }
-    return 0;
-}
+using vantrel::test::ErrorOf;
 
 } // namespace hoststest

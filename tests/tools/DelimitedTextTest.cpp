@@ -1,4 +1,6 @@
 // The delimited-text loader: detection rules, special fields, and errors with their positions.
+#include "vantrel/ErrorOf.h"
+
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -73,24 +75,19 @@ TEST(DelimitedText, ErrorsNameLineAndColumn)
         { "after comments", "# a\n# b\n1\t2\n1\tq\n", "f.csv:4:3: 'q' is not a number" },
     };
     for (const Row& row : rows) {
-        try {
-            ParseDelimitedText(row.text, "f.csv");
-            ADD_FAILURE() << row.label << ": parsed";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), errInvalidPropertyValue) << row.label;
-            EXPECT_STREQ(e.what(), row.message) << row.label;
-        }
+        std::string message;
+        EXPECT_EQ(test::ErrorOf([&] { ParseDelimitedText(row.text, "f.csv"); }, message),
+            errInvalidPropertyValue)
+            << row.label;
+        EXPECT_EQ(message, row.message) << row.label;
     }
 }
 
 TEST(DelimitedText, MissingFile)
 {
-    try {
-        LoadDelimitedText(std::string(VANTREL_TEST_OUTPUT_DIR) + "/no-such.csv");
-        FAIL() << "loaded";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 53);
-    }
+    EXPECT_EQ(test::ErrorOf(
+                  [] { LoadDelimitedText(std::string(VANTREL_TEST_OUTPUT_DIR) + "/no-such.csv"); }),
+        53);
 }
 
 // Numbers printed to 17 digits read back to the same doubles, whatever the delimiter.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vantrel/Error.h>
 
 namespace vantrel::test {
@@ -12,6 +13,18 @@ inline int32_t ErrorOf(const std::function<void()>& action)
     try {
         action();
     } catch (const Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// The same, with the error's text in `message`.
+inline int32_t ErrorOf(const std::function<void()>& action, std::string& message)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        message = e.what();
         return e.Number();
     }
     return 0;

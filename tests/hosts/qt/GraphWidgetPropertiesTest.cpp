@@ -1,5 +1,6 @@
 // The widget's properties: every persisted one through Q_PROPERTY and through the JSON bag.
 #include "QtTestSupport.h"
+#include "vantrel/ErrorOf.h"
 
 #include <QCoreApplication>
 #include <QMetaProperty>
@@ -79,12 +80,7 @@ TEST(GraphWidgetPropertiesTest, BadInputRaisesTheControlsErrorsAndChangesNothing
         { "missing file", [&] { widget.loadProperties("/nonexistent/graph.json"); }, 53 },
     };
     for (const auto& row : rows) {
-        try {
-            row.call();
-            ADD_FAILURE() << row.label << ": no error";
-        } catch (const vantrel::Error& error) {
-            EXPECT_EQ(error.Number(), row.number) << row.label;
-        }
+        EXPECT_EQ(vantrel::test::ErrorOf(row.call), row.number) << row.label;
     }
     EXPECT_EQ(widget.frameAppearance(), 1);
     EXPECT_EQ(widget.drawWidth(), 0);

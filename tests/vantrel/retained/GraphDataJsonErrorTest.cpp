@@ -1,4 +1,6 @@
 // GraphData JSON: every class of malformed input is refused with error 380 at its position.
+#include "vantrel/ErrorOf.h"
+
 #include <gtest/gtest.h>
 #include <sstream>
 #include <vantrel/Error.h>
@@ -88,15 +90,11 @@ TEST(GraphDataJsonErrors, EachMalformedClassNamesItsPosition)
             offset = row.text.size();
         const std::string expected = "<stream>:" + PositionOf(row.text, offset) + ": ";
         std::istringstream in(row.text);
-        try {
-            ReadGraphDataJson(in);
-            ADD_FAILURE() << row.label << ": loaded";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), errInvalidPropertyValue) << row.label;
-            const std::string what = e.what();
-            EXPECT_EQ(what.substr(0, expected.size()), expected) << row.label << ": " << what;
-            EXPECT_NE(what.find(row.what), std::string::npos) << row.label << ": " << what;
-        }
+        std::string what;
+        EXPECT_EQ(test::ErrorOf([&] { ReadGraphDataJson(in); }, what), errInvalidPropertyValue)
+            << row.label;
+        EXPECT_EQ(what.substr(0, expected.size()), expected) << row.label << ": " << what;
+        EXPECT_NE(what.find(row.what), std::string::npos) << row.label << ": " << what;
     }
 }
 

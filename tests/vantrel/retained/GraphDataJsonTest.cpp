@@ -1,6 +1,7 @@
 // GraphData JSON: random models round trip exactly and draw the same pixels; files are written
 // whole or not at all.
 #include "support/RandomModel.h"
+#include "vantrel/ErrorOf.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -101,19 +102,10 @@ TEST(GraphDataJson, FailedSaveLeavesTheOldFile)
         EXPECT_EQ(entry.path().string().find("kept.json."), std::string::npos) << entry.path();
     auto unsavable = std::make_shared<GraphData>();
     unsavable->Tag(Object(std::make_shared<int>(1)));
-    try {
-        SaveGraphData(unsavable, path);
-        FAIL() << "saved an object tag";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), errTypeMismatch);
-    }
+    EXPECT_EQ(test::ErrorOf([&] { SaveGraphData(unsavable, path); }), errTypeMismatch);
     EXPECT_EQ(Text(LoadGraphData(path)), Text(original));
-    try {
-        SaveGraphData(original, OutputPath("no-such-folder/x.json"));
-        FAIL() << "saved into a missing folder";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Number(), 75);
-    }
+    EXPECT_EQ(
+        test::ErrorOf([&] { SaveGraphData(original, OutputPath("no-such-folder/x.json")); }), 75);
 }
 
 TEST(GraphDataJson, FileErrors)
@@ -128,13 +120,10 @@ TEST(GraphDataJson, FileErrors)
         { "a folder", VANTREL_TEST_OUTPUT_DIR, 75 },
     };
     for (const Row& row : rows) {
-        try {
-            LoadGraphData(row.path);
-            ADD_FAILURE() << row.label << ": loaded";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), row.number) << row.label;
-            EXPECT_NE(std::string(e.what()).find(row.path), std::string::npos) << row.label;
-        }
+        std::string message;
+        EXPECT_EQ(test::ErrorOf([&] { LoadGraphData(row.path); }, message), row.number)
+            << row.label;
+        EXPECT_NE(message.find(row.path), std::string::npos) << row.label;
     }
     EXPECT_THROW(SaveGraphData(nullptr, OutputPath("null.json")), Error);
 }

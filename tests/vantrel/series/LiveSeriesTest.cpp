@@ -2,6 +2,7 @@
 // series, appends, drops, zoom windows, axis types, graph types, pens and raster operations;
 // the state appends and drops leave; and the refused calls.
 #include "SeriesFixture.h"
+#include "vantrel/ErrorOf.h"
 
 #include <cmath>
 #include <functional>
@@ -444,12 +445,7 @@ TEST(LiveSeries, RefusedCallsRaiseTheirErrorAndChangeNothing)
         const DoubleArray y = item->YArray();
         const int32_t length = item->Length();
         const int32_t maxLength = item->MaxLength();
-        try {
-            row.call(*item);
-            ADD_FAILURE() << "no error";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.Number(), row.error);
-        }
+        EXPECT_EQ(test::ErrorOf([&] { row.call(*item); }), row.error);
         EXPECT_EQ(item->XArray(), x);
         EXPECT_EQ(item->YArray(), y);
         EXPECT_EQ(item->Length(), length);
