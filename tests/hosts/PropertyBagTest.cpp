@@ -97,10 +97,10 @@ TEST(JsonPropertyBag, NumbersReadAsIntegersOnlyWhenTheyFit)
                         "fraction": 1.0})");
     JsonPropertyBag bag;
     bag.Load(path);
-    EXPECT_EQ(bag.Get("small"), Variant(int32_t { 2147483647 }));
-    EXPECT_EQ(bag.Get("big"), Variant(2147483648.0));
-    EXPECT_EQ(bag.Get("unsigned"), Variant(18446744073709551615.0));
-    EXPECT_EQ(bag.Get("fraction"), Variant(1.0));
+    EXPECT_EQ(
+        std::tuple(bag.Get("small"), bag.Get("big"), bag.Get("unsigned"), bag.Get("fraction")),
+        std::tuple(Variant(int32_t { 2147483647 }), Variant(2147483648.0),
+            Variant(18446744073709551615.0), Variant(1.0)));
 }
 
 TEST(JsonPropertyBag, BadFilesRaiseAndLeaveTheBagUnchanged)

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 #include <vantrel/GraphDataJson.h>
 #include <vantrel/hostkit/PngFiles.h>
 
@@ -93,9 +94,9 @@ TEST(RenderTool, SavedModelHoldsTheLegendAndDrawsThePicture)
     ASSERT_EQ(model->PanelList()->Count(), 2);
     const Ref<PanelData> legend = model->PanelList()->Item(2);
     ASSERT_EQ(legend->LabelCount(), 2);
-    EXPECT_EQ(legend->Label(1)->Text(), "left");
-    EXPECT_EQ(legend->Label(2)->Text(), "right");
-    EXPECT_EQ(legend->Label(2)->Color(), model->PanelList()->Item(1)->Data(2)->Color1());
+    EXPECT_EQ(
+        std::tuple(legend->Label(1)->Text(), legend->Label(2)->Text(), legend->Label(2)->Color()),
+        std::tuple("left", "right", model->PanelList()->Item(1)->Data(2)->Color1()));
     EXPECT_EQ(PngPixels(Out("named.png")), Masked(testsupport::DrawnScreen(model, 220, 160)));
 
     // The saved model drawn by the tool again gives the same picture.

@@ -2,6 +2,7 @@
 #include "RetainedFixture.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace vantrel::retainedtest {
 namespace {
@@ -54,15 +55,14 @@ TEST(DrawFromSources, ScalesFormatsRetainsAndRefreshesAsItsFlagsSay)
             row.shown);
         // Only bScaleGraph writes the source's bounds; only a retained source takes the formats.
         EXPECT_EQ(source->Bounds()->GetRecord(), row.scale ? row.shown : row.bounds);
-        EXPECT_EQ(g.graph.XAxisName(), row.xName);
-        EXPECT_EQ(g.graph.YAxisType(), row.yType);
+        EXPECT_EQ(
+            std::tuple(g.graph.XAxisName(), g.graph.YAxisType()), std::tuple(row.xName, row.yType));
         EXPECT_EQ(source->XAxis()->Format()->Name(), row.keepData ? row.xName : "Time");
         EXPECT_EQ(source->YAxis()->AxisType(), row.keepData ? row.yType : gatLog);
         EXPECT_EQ(g.graph.CurrentData() == source, row.keepData);
-        EXPECT_EQ(g.inside.AutoRedraw(), row.retainedMode);
-        EXPECT_EQ(g.frame.AutoRedraw(), row.retainedMode);
-        EXPECT_TRUE(g.graph.DataLoaded());
-        EXPECT_TRUE(g.container.PropertyChanges().empty());
+        EXPECT_EQ(std::tuple(g.inside.AutoRedraw(), g.frame.AutoRedraw()),
+            std::tuple(row.retainedMode, row.retainedMode));
+        EXPECT_TRUE(g.graph.DataLoaded() && g.container.PropertyChanges().empty());
     }
 }
 
@@ -79,12 +79,6 @@ TEST(DrawFromSources, AUserZoomSurvivesWhileTheSourcesRangeIsShown)
     EXPECT_EQ((BoundsRecord { g.graph.XMin(), g.graph.XMax(), g.graph.YMin(), g.graph.YMax() }),
         (BoundsRecord { 0, 100, -1, 1 }));
 }
-
-} // namespace
-} // namespace vantrel::retainedtest
-
-namespace vantrel::retainedtest {
-namespace {
 
 // Fault: an empty source raised 91 after clearing the graph, leaving it scaled with no current
 // data, and the next drawing that retains crashed. Now a refused source changes nothing.

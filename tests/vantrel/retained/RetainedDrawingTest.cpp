@@ -72,7 +72,7 @@ public:
     GraphXYItemConstants TypeID() const override { return gxyShape; }
 };
 
-// An absent source fails after clearing: with KeepData the empty source became current.
+// An absent source is DrawFromSources.FaultEmptySourceLeavesTheControlAsItWas.
 TEST(RetainedDrawing, ObjectErrorsReachTheCaller)
 {
     struct Case {
@@ -85,7 +85,6 @@ TEST(RetainedDrawing, ObjectErrorsReachTheCaller)
         { "absent item", [](OrvGraph& g) { g.DrawFromItem(nullptr); }, 91, 0 },
         { "absent shape", [](OrvGraph& g) { g.DrawFromShape(nullptr); }, 91, 0 },
         { "absent panel", [](OrvGraph& g) { g.DrawFromPanel(nullptr); }, 91, 0 },
-        { "absent source", [](OrvGraph& g) { g.DrawFromSources(nullptr, true); }, 91, 0 },
         { "item whose TypeID lies is retained, then refused",
             [](OrvGraph& g) { g.DrawFromItem(std::make_shared<LyingItem>()); }, 13, 1 },
     };

@@ -9,6 +9,7 @@
 #include <gdi/Pixmap.h>
 #include <limits>
 #include <random>
+#include <tuple>
 
 namespace vantrel::seriestest {
 namespace {
@@ -441,15 +442,12 @@ TEST(LiveSeries, RefusedCallsRaiseTheirErrorAndChangeNothing)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         const Ref<XYItem_Data> item = row.make();
-        const DoubleArray x = item->XArray();
-        const DoubleArray y = item->YArray();
-        const int32_t length = item->Length();
-        const int32_t maxLength = item->MaxLength();
+        const auto state = [&] {
+            return std::tuple(item->XArray(), item->YArray(), item->Length(), item->MaxLength());
+        };
+        const auto before = state();
         EXPECT_EQ(test::ErrorOf([&] { row.call(*item); }), row.error);
-        EXPECT_EQ(item->XArray(), x);
-        EXPECT_EQ(item->YArray(), y);
-        EXPECT_EQ(item->Length(), length);
-        EXPECT_EQ(item->MaxLength(), maxLength);
+        EXPECT_EQ(state(), before);
     }
 }
 

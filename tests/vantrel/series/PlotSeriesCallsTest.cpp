@@ -162,12 +162,6 @@ TEST(PlotSeriesCalls, SeriesTheLibraryCannotReadAreDroppedSilently)
     }
 }
 
-} // namespace
-} // namespace vantrel::seriestest
-
-namespace vantrel::seriestest {
-namespace {
-
 // Fault: an array with a negative lower bound was plotted from its first element instead of
 // from element 0, in the plain, interleaved and logarithmic paths alike.
 TEST(PlotSeriesCalls, FaultNegativeLowerBoundPlotsFromElementZero)
