@@ -1,8 +1,6 @@
 // Handles, default DC state, object selection and deletion, pixels, fills and copies.
 #include "GdiTestSupport.h"
 
-#include <tuple>
-
 namespace gdi::test {
 namespace {
 

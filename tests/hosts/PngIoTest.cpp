@@ -1,7 +1,6 @@
 // PNG files: exact round trip of 32-bit images with a stride, and clear failures.
 #include "HostsTestSupport.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>

@@ -11,7 +11,6 @@
 #include <tuple>
 #include <vantrel/Error.h>
 #include <vantrel/hostkit/SoftPicture.h>
-#include <vector>
 
 namespace {
 

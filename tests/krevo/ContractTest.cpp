@@ -2,7 +2,6 @@
 // values that must neither crash nor paint garbage. Log10Array is seen in the logarithmic goldens.
 #include "KrevoTestSupport.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 

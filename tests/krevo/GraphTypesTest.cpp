@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>

@@ -1,7 +1,6 @@
 // Tests of the axis value text and the general number text.
 #include "vantrel/ErrorOf.h"
 
-#include <cfloat>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>

@@ -3,9 +3,7 @@
 #include "support/RandomModel.h"
 #include "vantrel/ErrorOf.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <vantrel/Error.h>
