@@ -108,6 +108,7 @@ TEST(RenderTool, ExitStatusAndErrorLines)
 {
     WriteFile(Out("bad.csv"), "x,y\n1,2\n3,oops\n");
     WriteFile(Out("good.csv"), "1,2\n2,3\n");
+    WriteFile(Out("bad.json"), "{\"XAxisName\": ");
     fs::remove(Out("bad.png"));
     struct Row {
         const char* label;
@@ -124,6 +125,9 @@ TEST(RenderTool, ExitStatusAndErrorLines)
             Out("bad.csv") + ":3:3: 'oops' is not a number\n" },
         { "missing input", Out("none.csv") + " -o " + Out("none.png"), 1,
             Out("none.csv") + ":0:0: " },
+        { "malformed properties",
+            Out("good.csv") + " --properties " + Out("bad.json") + " -o " + Out("c.png"), 1,
+            Out("bad.json") + ":0:0: " },
         { "no such column", Out("good.csv") + " --columns 7 -o " + Out("c.png"), 1,
             Out("good.csv") + ":1:1: there is no column 7" },
     };

@@ -52,7 +52,12 @@ std::unique_ptr<HeadlessHost> MakeHost(const RenderOptions& options)
         host->InitNew();
     } else {
         JsonPropertyBag bag;
-        bag.Load(options.properties);
+        try {
+            bag.Load(options.properties);
+        } catch (const Error& error) {
+            // Located at the properties file: the input being drawn is not what is wrong.
+            throw Error(errInvalidPropertyValue, options.properties + ":0:0: " + error.what());
+        }
         host->Load(bag);
     }
     return host;
