@@ -89,9 +89,17 @@ void HeadlessHost::Save(PropertyBag& bag) { parts_->graph.WriteProperties(bag); 
 void HeadlessHost::ResizePixels(int32_t widthPixels, int32_t heightPixels)
 {
     CheckSize(widthPixels, heightPixels);
+    const float oldWidth = parts_->container.ScaleWidth();
+    const float oldHeight = parts_->container.ScaleHeight();
     parts_->container.SetSize(static_cast<float>(widthPixels) * twipsPerPixel,
         static_cast<float>(heightPixels) * twipsPerPixel);
-    parts_->graph.Resize();
+    try {
+        parts_->graph.Resize();
+    } catch (...) {
+        // A control that refuses its new size keeps the old one, and so does the form.
+        parts_->container.SetSize(oldWidth, oldHeight);
+        throw;
+    }
 }
 
 uint32_t HeadlessHost::InsidePixel(int32_t x, int32_t y) const

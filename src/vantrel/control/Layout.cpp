@@ -27,6 +27,12 @@ float CheckedSum(float a, float b)
 // next scaling.
 void OrvGraph::Impl::Resize()
 {
+    // Margins whose sums overflow (loaded, or stored while the frame was off) refuse the resize
+    // before the frame has changed, not half way.
+    if (frameEnabled_) {
+        CheckedSum(frameLeft_, frameRight_);
+        CheckedSum(frameTop_, frameBottom_);
+    }
     pctFrame_.Top(0.0f);
     pctFrame_.Left(0.0f);
     pctFrame_.Width(container_.ScaleWidth());
