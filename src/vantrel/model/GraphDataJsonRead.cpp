@@ -410,6 +410,26 @@ std::string ParseReason(const nlohmann::json::parse_error& e)
         + std::string(colon == std::string_view::npos ? what : what.substr(colon + 2));
 }
 
+// A number beyond double's range: "[json.exception.out_of_range.406] number overflow parsing
+// '1e400'". The parser names the token but not its place, so the place is where it first stands.
+std::string OverflowReason(const nlohmann::json::exception& e)
+{
+    const std::string_view what = e.what();
+    const auto head = what.find("] ");
+    return "malformed JSON: "
+        + std::string(head == std::string_view::npos ? what : what.substr(head + 2));
+}
+
+std::size_t QuotedTokenOffset(std::string_view text, std::string_view what)
+{
+    const auto open = what.find('\'');
+    const auto close = what.rfind('\'');
+    if (open == std::string_view::npos || close <= open + 1)
+        return 0;
+    const auto at = text.find(what.substr(open + 1, close - open - 1));
+    return at == std::string_view::npos ? 0 : at;
+}
+
 } // namespace
 
 Ref<GraphData> GraphDataFromJsonText(std::string_view text, const std::string& source)
@@ -419,13 +439,15 @@ Ref<GraphData> GraphDataFromJsonText(std::string_view text, const std::string& s
     Json document;
     try {
         document = Json::parse(lifted ? std::string_view(lifted->skeleton) : text);
-    } catch (const nlohmann::json::parse_error&) {
+    } catch (const nlohmann::json::exception&) {
         try {
             const Json original = Json::parse(text);
             (void)original;
         } catch (const nlohmann::json::parse_error& e) {
             // The parser counts the bytes read up to and including the offending one.
             Refuse(source, text, e.byte > 0 ? e.byte - 1 : 0, ParseReason(e));
+        } catch (const nlohmann::json::exception& e) {
+            Refuse(source, text, QuotedTokenOffset(text, e.what()), OverflowReason(e));
         }
         Refuse(source, text, 0, "malformed JSON");
     }

@@ -73,6 +73,9 @@ TEST(GraphDataJsonErrors, EachMalformedClassNamesItsPosition)
             "99999999999", 0, "is outside -2147483648 .. 2147483647" },
         { "bad number", Replaced(valid, "\"X\": 1.0", "\"X\": \"one\""), "\"one\"", 0,
             "is not a number" },
+        // Fault found by fuzzing: the parser's overflow exception escaped the reader.
+        { "number beyond double's range", Replaced(valid, "\"X\": 1.0", "\"X\": -4.1E656475"),
+            "-4.1E656475", 0, "number overflow parsing '-4.1E656475'" },
         { "no such item state", Replaced(valid, "\"Length\": 80", "\"Length\": 81"), "", 0,
             "describe no state a data item can be in" },
         { "not an object", "[1, 2]", "[", 0, "where an object is expected" },
