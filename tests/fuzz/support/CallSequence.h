@@ -82,7 +82,9 @@ public:
         case 13:
             return Loose("zoom", [this] { Zoom(); });
         case 14:
-            return Atomic("ZoomUser", [this] {
+            // Replays the retained data as Redraw does, so an item the host made inconsistent
+            // may stop it part way, after the pictures were erased.
+            return Loose("ZoomUser", [this] {
                 const double a = in_.Double(), b = in_.Double(), c = in_.Double();
                 g_.ZoomUser(a, b, c, in_.Double());
             });
