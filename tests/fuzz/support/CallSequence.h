@@ -113,7 +113,8 @@ private:
     void Atomic(const char* name, const std::function<void()>& call)
     {
         const Observed before = Observed::Of(host_);
-        if (!Run(name, call) && !(Observed::Of(host_) == before))
+        mayStopPartWay_ = false;
+        if (!Run(name, call) && !mayStopPartWay_ && !(Observed::Of(host_) == before))
             Violated(std::string("a refused ") + name + " changed the control (" + refusal_ + ")");
     }
 
@@ -222,6 +223,7 @@ private:
     OrvGraph& g_;
     FuzzInput& in_;
     std::string refusal_;
+    bool mayStopPartWay_ = false; // set by a call that turned out to be a redraw
 };
 
 } // namespace fuzzing

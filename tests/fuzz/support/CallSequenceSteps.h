@@ -63,6 +63,8 @@ inline void CallSequence::SetProperty()
     case 16:
         return in_.Flag() ? g_.XAxisName(in_.Text(12)) : g_.YAxisUnits(in_.Text(12));
     case 17:
+        // A new back colour redraws the graph, and a redraw may stop part way (see ZoomUser).
+        mayStopPartWay_ = true;
         return in_.Flag() ? g_.FrameBackColor(color()) : g_.InsideBackColor(color());
     case 18:
         return in_.Flag() ? g_.FrameForeColor(color()) : g_.XGridColor(color());
