@@ -129,6 +129,57 @@ double PyramidBytes(const Graph& graph)
     return bytes;
 }
 
+// What no summary can take away from a replay of `graph`, in seconds: the control's fixed part
+// (the same 16 items holding two points each), and that plus painting the columns (the same
+// items holding four points a column, its first, lowest, highest and last, which paint the
+// same spans and connectors; so few points a column are read directly, with no summary).
+struct Floors {
+    double fixed = 0;
+    double spans = 0;
+};
+
+Floors FloorSeconds(const Graph& graph, int32_t points)
+{
+    constexpr int32_t kColumns = 1000;
+    const double perColumn = static_cast<double>(points) / kColumns;
+    const auto replay = [&](const auto& fill, int32_t count, double xStart, double xStep) {
+        Graph floor;
+        floor.host = std::make_unique<vantrel::HeadlessHost>(kControlWidth, kControlHeight);
+        floor.host->InitNew();
+        floor.source = std::make_shared<vantrel::GraphData>();
+        floor.source->Bounds()->SetRecord({ 0.0, static_cast<double>(points), 0.5, 2.5 });
+        auto panel = std::make_shared<vantrel::PanelData>();
+        for (int32_t s = 0; s < kSeries; ++s) {
+            std::vector<double> y(static_cast<size_t>(count));
+            fill(s, y);
+            panel->CreateIntervalData(xStart, xStep, vantrel::DoubleArray(std::move(y)), count,
+                vantrel::gdtLine, -1, "", true, 0x10101 * (s * 12));
+        }
+        floor.source->PanelList()->Add(panel);
+        floor.G().DrawFromSources(floor.source, true, true);
+        return RedrawSeconds(floor, 5);
+    };
+    Floors floors;
+    floors.fixed
+        = replay([](int32_t, std::vector<double>& y) { std::fill(y.begin(), y.end(), 1.5); }, 2,
+            0.0, points);
+    floors.spans = replay(
+        [&](int32_t s, std::vector<double>& y) {
+            const vantrel::XYItem_Data& item = *graph.items[static_cast<size_t>(s)];
+            const double* v = item.YView().zero;
+            for (int32_t c = 0; c < kColumns; ++c) {
+                const auto begin = static_cast<int64_t>(std::max(0.0, (c - 0.5) * perColumn));
+                const auto end
+                    = static_cast<int64_t>(std::min<double>(points, (c + 0.5) * perColumn));
+                const auto [low, high] = std::minmax_element(v + begin, v + end);
+                const double column[4] = { v[begin], *low, *high, v[end - 1] };
+                std::copy(column, column + 4, y.begin() + 4 * c);
+            }
+        },
+        4 * kColumns, -0.375 * perColumn, 0.25 * perColumn);
+    return floors;
+}
+
 // Argument: 1 for explicit X arrays. Full range, then a thousandth of it at three places.
 void Replay(benchmark::State& state)
 {
@@ -153,6 +204,10 @@ void Replay(benchmark::State& state)
     state.counters["ratio_to_read_arrays"] = full / floor;
     state.counters["zoomed_ratio_to_full"] = zoomed / full;
     state.counters["pyramid_to_arrays"] = PyramidBytes(graph) / ArrayBytes(graph);
+    const Floors floors = FloorSeconds(graph, points);
+    state.counters["fixed_ms"] = floors.fixed * 1e3;
+    state.counters["spans_ms"] = floors.spans * 1e3;
+    state.counters["spans_ratio_to_read_arrays"] = floors.spans / floor;
 }
 
 // The interval replay on a logarithmic Y axis against the same replay on a linear one.
@@ -222,6 +277,7 @@ void LiveFrames(benchmark::State& state)
     state.counters["first_frame_ms"] = first * 1e3;
     state.counters["read_arrays_ms"] = floor * 1e3;
     state.counters["ratio_to_read_arrays"] = mean / floor;
+    state.counters["spans_ratio_to_read_arrays"] = FloorSeconds(graph, points).spans / floor;
 }
 
 } // namespace
