@@ -32,8 +32,8 @@ typedef struct KrevoValueRange {
 // What a summary knows of points [begin, end) without reading them: the exact range of its
 // whole blocks [innerBegin, innerEnd) (none when innerBegin == innerEnd), and the ranges of the
 // blocks holding the points before innerBegin (ends[0]) and from innerEnd on (ends[1]), anyNaN
-// set when one is not known. The library reads the few points outside the whole blocks only
-// where those ranges leave a row undecided.
+// set when one is not known. Where those ranges leave a row undecided, the library asks again
+// for the piece outside the whole blocks (finer blocks), down to reading its points.
 typedef struct KrevoValueBounds {
     KrevoValueRange inner;
     int64_t innerBegin;
@@ -65,6 +65,9 @@ typedef struct KrevoSeriesSource {
     // Block bounds of points [begin, end), begin < end; may be null.
     void (*Bounds)(
         void* context, int32_t axis, int64_t begin, int64_t end, KrevoValueBounds* bounds);
+    // The library will soon ask for the bounds of about [begin, end) (the next column): a
+    // chance to fetch what that will read. May be null; end may lie beyond the count.
+    void (*Ahead)(void* context, int32_t axis, int64_t begin, int64_t end);
     // 1 when x is given and x[k] <= x[k + 1] for every k (no NaN): column ends are then found by
     // searching x.
     int32_t xSorted;

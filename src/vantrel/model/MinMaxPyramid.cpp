@@ -109,7 +109,7 @@ void MinMaxPyramid::Reserve(int64_t count)
 {
     // Level l gains the nodes whose blocks end in (end_, end_ + count].
     for (size_t level = 0;; ++level) {
-        const int shift = kLeafShift + static_cast<int>(level);
+        const int shift = kLeafShift + kFanShift * static_cast<int>(level);
         const int64_t nodes = ((end_ + count) >> shift) - (end_ >> shift);
         if (nodes == 0)
             break;
@@ -128,7 +128,7 @@ void MinMaxPyramid::DropFront(int64_t count)
     // A block that starts before the origin can never be wholly inside the series again.
     for (size_t level = 0; level < levels_.size(); ++level) {
         Level& nodes = levels_[level];
-        const int shift = kLeafShift + static_cast<int>(level);
+        const int shift = kLeafShift + kFanShift * static_cast<int>(level);
         const int64_t keepFrom = (origin_ + (int64_t { 1 } << shift) - 1) >> shift;
         const int64_t gone = std::clamp<int64_t>(keepFrom - nodes.first, 0, nodes.count);
         nodes.start += static_cast<size_t>(gone);
@@ -158,15 +158,17 @@ void MinMaxPyramid::Push(size_t level, int64_t index, Node node)
         at -= nodes.ring.size();
     nodes.ring[at] = node;
     ++nodes.count;
-    if ((index & 1) == 0)
-        return;
-    // The second half completes the parent.
-    const Node* sibling = Find(level, index - 1);
-    Node parent = Unknown();
-    if (sibling && !std::isnan(sibling->lowest) && !std::isnan(node.lowest))
-        parent = Node { std::min(sibling->lowest, node.lowest),
-            std::max(sibling->highest, node.highest) };
-    Push(level + 1, index >> 1, parent);
+    // Every level's nodes arrive in order from index 0, so the parts of a parent arrive
+    // together, the last completing it (the parts themselves may since have been dropped).
+    if ((index & kFanMask) == 0)
+        nodes.parent = node;
+    else if (std::isnan(nodes.parent.lowest) || std::isnan(node.lowest))
+        nodes.parent = Unknown();
+    else
+        nodes.parent = Node { std::min(nodes.parent.lowest, node.lowest),
+            std::max(nodes.parent.highest, node.highest) };
+    if ((index & kFanMask) == kFanMask)
+        Push(level + 1, index >> kFanShift, levels_[level].parent);
 }
 
 } // namespace vantrel::model

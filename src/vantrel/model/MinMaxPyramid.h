@@ -1,17 +1,24 @@
 // A min/max pyramid over one array of a series: the lowest and highest value of every aligned
-// block of 64 << level points, for the replay's per-column statistics in logarithmic time.
+// block of 64 << (4 * level) points (64, 1024, 16384, ...), for the replay's per-column
+// statistics in logarithmic time.
 //
 // Blocks are aligned to absolute indices (points counted since the pyramid was built), so that
 // dropping points from the front only moves the origin: a block that lost points at the front
 // is never wholly inside the series again, and no query reads it. Appending completes blocks
-// at the end; each block is worked out once, from its two halves, so an append costs amortised
-// O(Count) and a drop amortised O(dropped) (blocks released from the front), with no rescan
-// whatever the dropped block held. Partial blocks at a query's ends are read from the values.
+// at the end; each block is worked out once, from its sixteen parts, so an append costs
+// amortised O(Count) and a drop amortised O(dropped) (blocks released from the front), with no
+// rescan whatever the dropped block held. Partial blocks at a query's ends are read from the
+// values.
 //
-// The nodes take 16 bytes per 64 points at the first level and half as much at each next one:
-// under 0.5 bytes a point, a sixteenth of the 8-byte values. Each level is one ring of nodes,
-// so that a look-up is one load whose address needs no other load (a replay's look-ups at
-// neighbouring columns then overlap in the processor, and can be fetched ahead).
+// Why sixteen parts and not two. A replay asks for one pixel column after the other, and what
+// bounds its time is the cache lines it misses. In a binary pyramid a column's whole blocks are
+// one or two nodes on each of about 2 log2(points / 64) levels, every one a line of its own in
+// memory; here they are one run of neighbouring nodes of one level, which the next column's run
+// continues (the hardware streams it), the levels above are small enough to stay cached, and
+// the finer level is read only around a column's ends, where the block there could move the
+// column's lowest or highest row. The nodes take 16 bytes per 64 points at the first level and
+// a sixteenth of that at each next one: about a thirtieth of the 8-byte values. Each level is
+// one ring of nodes, so that a node's address needs no other load.
 #pragma once
 
 #include <algorithm>
@@ -51,6 +58,7 @@ struct ValueRange {
 class MinMaxPyramid {
 public:
     static constexpr int kLeafShift = 6;
+    static constexpr int kFanShift = 4;
 
     bool Built() const { return built_; }
     int64_t Bytes() const;
@@ -82,32 +90,39 @@ public:
     // Points [0, count) are gone; the series' point count becomes the old one less count.
     void DropFront(int64_t count);
 
-    // The values of points [begin, end), begin < end.
+    // The values of points [begin, end), begin < end: the partial leaves read, then at each
+    // level the nodes that do not make up a whole block of the next.
     template <class Values> ValueRange Range(const Values& values, int64_t begin, int64_t end) const
     {
-        ValueRange range;
         const int64_t a = origin_ + begin;
         const int64_t b = origin_ + end;
-        int64_t left = (a + kLeafMask) >> kLeafShift;
+        int64_t left = Above(a, kLeafShift);
         int64_t right = b >> kLeafShift;
         if (left >= right)
             return Scan(values, begin, end);
-        Merge(range, Scan(values, begin, (left << kLeafShift) - origin_));
+        ValueRange range = Scan(values, begin, (left << kLeafShift) - origin_);
         Merge(range, Scan(values, (right << kLeafShift) - origin_, end));
-        for (size_t level = 0; left < right; ++level, left >>= 1, right >>= 1) {
-            if (left & 1)
-                Take(level, left++, range);
-            if (right & 1)
-                Take(level, --right, range);
+        for (size_t level = 0;; ++level) {
+            const int64_t upLeft = Above(left, kFanShift);
+            const int64_t upRight = right >> kFanShift;
+            if (upLeft >= upRight || level + 1 >= levels_.size()) {
+                TakeRun(level, left, right, range);
+                return range;
+            }
+            TakeRun(level, left, upLeft << kFanShift, range);
+            TakeRun(level, upRight << kFanShift, right, range);
+            left = upLeft;
+            right = upRight;
         }
-        return range;
     }
 
-    // The values of whole blocks inside [begin, end) without reading any point: `inner` is
-    // the exact range of points [innerBegin, innerEnd), the whole blocks (empty, innerBegin ==
-    // innerEnd, when none is); ends[0] and ends[1] are the ranges of the blocks that hold the
-    // points before innerBegin and from innerEnd on (empty where there are none), with anyNaN
-    // set when such a block is not known.
+    // What the pyramid knows of points [begin, end) without reading any: `inner` is the exact
+    // range of points [innerBegin, innerEnd), the whole blocks of the coarsest level that has
+    // one inside (empty, innerBegin == innerEnd, when not even a leaf is); ends[0] and ends[1]
+    // are the ranges of that level's blocks that hold the points before innerBegin and from
+    // innerEnd on (empty where there are none), with anyNaN set when such a block is not known.
+    // The points beyond the whole blocks are a piece of one block each, which the same question
+    // narrows down a level.
     struct Bounds {
         ValueRange inner;
         int64_t innerBegin = 0;
@@ -119,35 +134,43 @@ public:
         Bounds bounds;
         const int64_t a = origin_ + begin;
         const int64_t b = origin_ + end;
-        int64_t left = (a + kLeafMask) >> kLeafShift;
-        int64_t right = b >> kLeafShift;
-        if (left >= right)
+        size_t level = 0;
+        int shift = kLeafShift;
+        if (Above(a, shift) >= b >> shift)
             return bounds;
-        bounds.innerBegin = (left << kLeafShift) - origin_;
-        bounds.innerEnd = (right << kLeafShift) - origin_;
-        if (a & kLeafMask)
-            Take(0, a >> kLeafShift, bounds.ends[0]);
-        if (b & kLeafMask)
-            Take(0, b >> kLeafShift, bounds.ends[1]);
-        for (size_t level = 0; left < right; ++level, left >>= 1, right >>= 1) {
-            if (left & 1)
-                Take(level, left++, bounds.inner);
-            if (right & 1)
-                Take(level, --right, bounds.inner);
+        while (
+            level + 1 < levels_.size() && Above(a, shift + kFanShift) < b >> (shift + kFanShift)) {
+            ++level;
+            shift += kFanShift;
         }
+        const int64_t left = Above(a, shift);
+        const int64_t right = b >> shift;
+        bounds.innerBegin = (left << shift) - origin_;
+        bounds.innerEnd = (right << shift) - origin_;
+        TakeRun(level, left, right, bounds.inner);
+        if (bounds.innerBegin != begin)
+            TakeRun(level, left - 1, left, bounds.ends[0]);
+        if (bounds.innerEnd != end)
+            TakeRun(level, right, right + 1, bounds.ends[1]);
         return bounds;
     }
 
     // Asks the processor for what a look-up of a range ending at point `end` (< the count) and
-    // `span` points long will read: the nodes, and the block of points around the end (from
-    // `zero`), which it reads when the blocks leave a row undecided.
+    // `span` points long may read beyond the run of whole blocks (which the hardware streams):
+    // around the end, the finer nodes of the coarsest block and the leaf's points (from `zero`),
+    // which it reads when the blocks leave a row undecided.
     void Prefetch(const double* zero, int64_t end, int64_t span) const
     {
         const int64_t b = origin_ + end;
-        for (size_t level = 0; level < levels_.size() && (int64_t { 32 } << level) < span;
-             ++level) {
-            if (const Node* node = Find(level, (b >> (kLeafShift + level)) - 1))
-                FetchAhead(node);
+        int shift = kLeafShift;
+        for (size_t level = 0;
+             level + 1 < levels_.size() && (int64_t { 1 } << (shift + kFanShift)) <= span;
+             ++level, shift += kFanShift) {
+            const int64_t first = (b >> (shift + kFanShift)) << kFanShift;
+            for (int64_t node = first; node < first + kFan; node += 4) {
+                if (const Node* at = Find(level, node))
+                    FetchAhead(at);
+            }
         }
         const int64_t first = std::max(origin_, b & ~kLeafMask) - origin_;
         const int64_t last = std::min(end_, (b | kLeafMask) + 1) - origin_;
@@ -166,19 +189,19 @@ public:
         const auto inside = [&](double v) { return v >= lowest && v <= highest; };
         const int64_t b = origin_ + end;
         int64_t pos = origin_ + begin;
-        const int64_t aligned = std::min(b, ((pos + kLeafMask) >> kLeafShift) << kLeafShift);
+        const int64_t aligned = std::min(b, Above(pos, kLeafShift) << kLeafShift);
         for (; pos < aligned; ++pos) {
             if (!inside(values(pos - origin_)))
                 return pos - origin_;
         }
         size_t level = 0;
         while (pos < b) {
-            const int shift = kLeafShift + static_cast<int>(level);
+            const int shift = kLeafShift + kFanShift * static_cast<int>(level);
             const int64_t size = int64_t { 1 } << shift;
             const Node* node = pos + size <= b ? Find(level, pos >> shift) : nullptr;
             if (node && node->lowest >= lowest && node->highest <= highest) {
                 pos += size;
-                if (((pos >> shift) & 1) == 0 && level + 1 < levels_.size())
+                if (((pos >> shift) & kFanMask) == 0 && level + 1 < levels_.size())
                     ++level;
             } else if (level > 0) {
                 --level;
@@ -216,6 +239,8 @@ public:
 
 private:
     static constexpr int64_t kLeafMask = (int64_t { 1 } << kLeafShift) - 1;
+    static constexpr int64_t kFan = int64_t { 1 } << kFanShift;
+    static constexpr int64_t kFanMask = kFan - 1;
 
     // NaN in both for a block holding a NaN or one whose values are not all known.
     struct Node {
@@ -223,14 +248,20 @@ private:
         double highest;
     };
     // Nodes first .. first + count - 1 of one level, node first + i at ring[(start + i) mod
-    // the ring's size].
+    // the ring's size]; `parent` gathers the parts of the next level's block being completed.
     struct Level {
         std::vector<Node> ring;
         size_t start = 0;
         int64_t first = 0;
         int64_t count = 0;
+        Node parent {};
     };
 
+    // The first index i with i << shift >= position.
+    static int64_t Above(int64_t position, int shift)
+    {
+        return (position + (int64_t { 1 } << shift) - 1) >> shift;
+    }
     static Node Unknown()
     {
         const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -260,18 +291,38 @@ private:
             at -= nodes.ring.size();
         return &nodes.ring[at];
     }
-    // A node the series holds wholly always exists; a missing one (which would be a bookkeeping
-    // fault) is taken as unknown, which only sends the column down the exact point-by-point
-    // path.
-    void Take(size_t level, int64_t index, ValueRange& range) const
+    // Nodes [lo, hi) of a level into `range`. A node the series holds wholly always exists; a
+    // missing one (which would be a bookkeeping fault) is taken as unknown, which only sends
+    // the column down the exact point-by-point path.
+    void TakeRun(size_t level, int64_t lo, int64_t hi, ValueRange& range) const
     {
-        const Node* node = Find(level, index);
-        if (!node || std::isnan(node->lowest)) {
+        if (lo >= hi)
+            return;
+        if (level >= levels_.size()) {
             range.anyNaN = true;
             return;
         }
-        range.lowest = std::min(range.lowest, node->lowest);
-        range.highest = std::max(range.highest, node->highest);
+        const Level& nodes = levels_[level];
+        if (lo < nodes.first || hi > nodes.first + nodes.count) {
+            range.anyNaN = true;
+            return;
+        }
+        const size_t size = nodes.ring.size();
+        size_t at = nodes.start + static_cast<size_t>(lo - nodes.first);
+        at = at >= size ? at - size : at;
+        double lowest = range.lowest;
+        double highest = range.highest;
+        bool unknown = false;
+        for (int64_t i = lo; i < hi; ++i) {
+            const Node& node = nodes.ring[at];
+            at = at + 1 == size ? 0 : at + 1;
+            unknown = unknown || std::isnan(node.lowest);
+            lowest = node.lowest < lowest ? node.lowest : lowest;
+            highest = node.highest > highest ? node.highest : highest;
+        }
+        range.lowest = lowest;
+        range.highest = highest;
+        range.anyNaN = range.anyNaN || unknown;
     }
     void Push(size_t level, int64_t index, Node node);
     // Room in each level for the nodes of `count` more points.

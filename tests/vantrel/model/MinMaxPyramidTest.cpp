@@ -19,10 +19,12 @@ struct Window {
     int64_t Count() const { return static_cast<int64_t>(values.size()) - first; }
 };
 
-double RandomValue(std::mt19937_64& random)
+// NaN and infinities one value in `rarity` each (rare enough in some trials that blocks of
+// every level are known).
+double RandomValue(std::mt19937_64& random, uint64_t rarity = 40)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    switch (random() % 40) {
+    switch (random() % rarity) {
     case 0:
         return std::numeric_limits<double>::quiet_NaN();
     case 1:
@@ -43,10 +45,13 @@ TEST(MinMaxPyramid, AnswersAsAScanOfThePointsDoesThroughAppendsAndDrops)
         Window window;
         MinMaxPyramid pyramid;
         bool built = false;
+        // Every third trial long enough for partly filled blocks of 16384 points.
+        const uint64_t most = trial % 3 == 0 ? 30'000 : 700;
+        const uint64_t rarity = trial % 2 == 0 ? 40 : 200'000;
         for (int step = 0; step < 30; ++step) {
-            const int64_t appended = static_cast<int64_t>(random() % 700);
+            const int64_t appended = static_cast<int64_t>(random() % most);
             for (int64_t i = 0; i < appended; ++i)
-                window.values.push_back(RandomValue(random));
+                window.values.push_back(RandomValue(random, rarity));
             if (!built && random() % 3 == 0) {
                 pyramid.Build(window, window.Count());
                 built = true;
@@ -73,11 +78,14 @@ TEST(MinMaxPyramid, AnswersAsAScanOfThePointsDoesThroughAppendsAndDrops)
                     ASSERT_EQ(range.lowest, expected.lowest) << begin << " " << end;
                     ASSERT_EQ(range.highest, expected.highest) << begin << " " << end;
                 }
-                // Whole blocks exact, the blocks at the ends bounding the points beyond them.
+                // Whole blocks exact, of a level coarse enough that the points beyond them are
+                // fewer than a block, and the blocks at the ends bounding those points.
                 const MinMaxPyramid::Bounds bounds = pyramid.BlockBounds(begin, end);
                 if (bounds.innerBegin < bounds.innerEnd) {
-                    ASSERT_TRUE(begin <= bounds.innerBegin && bounds.innerBegin - begin < 64
-                        && end >= bounds.innerEnd && end - bounds.innerEnd < 64);
+                    const int64_t inside = bounds.innerEnd - bounds.innerBegin;
+                    ASSERT_TRUE(begin <= bounds.innerBegin && bounds.innerBegin - begin < inside
+                        && end >= bounds.innerEnd && end - bounds.innerEnd < inside)
+                        << begin << " " << end;
                     const ValueRange inner
                         = MinMaxPyramid::Scan(window, bounds.innerBegin, bounds.innerEnd);
                     ASSERT_EQ(bounds.inner.anyNaN, inner.anyNaN);
@@ -112,7 +120,7 @@ TEST(MinMaxPyramid, AnswersAsAScanOfThePointsDoesThroughAppendsAndDrops)
     }
 }
 
-TEST(MinMaxPyramid, TakesASixteenthOfTheValuesAndReleasesDroppedBlocks)
+TEST(MinMaxPyramid, TakesAThirtiethOfTheValuesAndReleasesDroppedBlocks)
 {
     std::vector<double> values(1 << 20);
     for (size_t k = 0; k < values.size(); ++k)
@@ -121,7 +129,7 @@ TEST(MinMaxPyramid, TakesASixteenthOfTheValuesAndReleasesDroppedBlocks)
     MinMaxPyramid pyramid;
     pyramid.Build(read, static_cast<int64_t>(values.size()));
     const int64_t valueBytes = static_cast<int64_t>(values.size() * sizeof(double));
-    EXPECT_LE(pyramid.Bytes() * 16, valueBytes);
+    EXPECT_LE(pyramid.Bytes() * 30, valueBytes);
     EXPECT_GT(pyramid.Bytes() * 32, valueBytes);
     pyramid.DropFront(static_cast<int64_t>(values.size()) - 100);
     EXPECT_LE(pyramid.Bytes() * 1000, valueBytes);

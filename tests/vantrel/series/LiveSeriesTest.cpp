@@ -35,6 +35,7 @@ struct Trial {
     int32_t drawStyle;
     int32_t maxLength;
     bool sortedX; // point mode: never a step back or a NaN
+    uint64_t rarity; // of each kind of odd y value
 
     bool MayUseSummary() const
     {
@@ -56,14 +57,16 @@ public:
     }
 
     // Mostly a wave on a grid of eighths (ties on half pixels), with runs of NaN, infinities,
-    // zeros and negative values (breaks on a logarithmic axis) and an occasional huge value.
-    double YValue(int64_t k, bool log)
+    // zeros and negative values (breaks on a logarithmic axis) and an occasional huge value:
+    // each one value in `rarity` (so rare in some trials that the summary's coarse blocks are
+    // known and decide whole columns).
+    double YValue(int64_t k, bool log, uint64_t rarity)
     {
         if (nanRun_ > 0) {
             --nanRun_;
             return kNaN;
         }
-        switch (Below(200)) {
+        switch (Below(rarity)) {
         case 0:
             nanRun_ = static_cast<int>(Below(70));
             return kNaN;
@@ -200,6 +203,7 @@ Trial RandomTrial(Generator& random)
         ? 0
         : static_cast<int32_t>(100 + random.Below(random.Below(2) ? 3000 : 150'000));
     trial.sortedX = random.Below(2) == 0;
+    trial.rarity = random.Below(2) == 0 ? 200 : 200'000;
     return trial;
 }
 
@@ -215,7 +219,7 @@ TEST(LiveSeries, SummarisedReplayPaintsWhatTheDirectPathPaints)
             << "trial " << t << " interval " << trial.interval << " log " << trial.xLog
             << trial.yLog << " type " << trial.type << " mode " << trial.drawMode << " width "
             << trial.drawWidth << " style " << trial.drawStyle << " max " << trial.maxLength
-            << " sorted " << trial.sortedX);
+            << " sorted " << trial.sortedX << " rarity " << trial.rarity);
         auto item = std::make_shared<XYItem_Data>();
         item->UseInterval(trial.interval);
         item->GraphType(trial.type);
@@ -239,7 +243,7 @@ TEST(LiveSeries, SummarisedReplayPaintsWhatTheDirectPathPaints)
             std::vector<double> ys;
             for (int32_t i = 0; i < count; ++i, ++k) {
                 xs.push_back(random.XValue(trial.xLog, trial.sortedX));
-                ys.push_back(random.YValue(k, trial.yLog));
+                ys.push_back(random.YValue(k, trial.yLog, trial.rarity));
             }
             // Arrays with another lower bound and more elements than appended.
             xs.push_back(1.0);
@@ -302,7 +306,7 @@ TEST(LiveSeries, EveryOtherChangeToTheArraysDiscardsThePyramid)
             x[k] = static_cast<double>(k) * 0.001;
         item->SetArrays(Values(x), Values(wave), 60000);
         const BoundsRecord window { 0.0, 60.0, -60.0, 60.0 };
-        Trial trial { false, false, false, gdtLine, 13, 1, 0, 0, true };
+        Trial trial { false, false, false, gdtLine, 13, 1, 0, 0, true, 200 };
         Drawn(trial, window, *item, &item);
         ASSERT_GT(item->SummaryBytes(), 0);
         row.change(*item);
