@@ -167,8 +167,9 @@ public:
              level + 1 < levels_.size() && (int64_t { 1 } << (shift + kFanShift)) <= span;
              ++level, shift += kFanShift) {
             const int64_t first = (b >> (shift + kFanShift)) << kFanShift;
-            for (int64_t node = first; node < first + kFan; node += 4) {
-                if (const Node* at = Find(level, node))
+            // Four nodes a line, the ring's lines not aligned to the blocks: five lines.
+            for (int64_t node = first; node < first + kFan + 3; node += 4) {
+                if (const Node* at = Find(level, std::min(node, first + kFan - 1)))
                     FetchAhead(at);
             }
         }
