@@ -32,8 +32,8 @@ typedef struct KrevoValueRange {
 // What a summary knows of points [begin, end) without reading them: the exact range of its
 // whole blocks [innerBegin, innerEnd) (none when innerBegin == innerEnd), and the ranges of the
 // blocks holding the points before innerBegin (ends[0]) and from innerEnd on (ends[1]), anyNaN
-// set when one is not known. Where those ranges leave a row undecided, the library asks again
-// for the piece outside the whole blocks (finer blocks), down to reading its points.
+// set when one is not known. The library reads the few points outside the whole blocks only
+// where those ranges leave a row undecided.
 typedef struct KrevoValueBounds {
     KrevoValueRange inner;
     int64_t innerBegin;

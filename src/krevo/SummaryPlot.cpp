@@ -18,9 +18,6 @@ namespace {
 
 // Columns shorter than this are read from the arrays where the source has them.
 constexpr int64_t kMinSummaryRun = 256;
-// Pieces of a column shorter than this are read, not narrowed down: they hold no whole block
-// of the summary's finest level (64 points) anyway.
-constexpr int64_t kMinPieceBounds = 64;
 
 class SourcePoints {
 public:
@@ -56,8 +53,8 @@ public:
     }
     // Values whose rows are those of the lowest and highest of points [kBegin, kEnd) (which is
     // all the aggregator asks of them): from the summary's whole blocks and the column's two
-    // end points, and of the pieces beyond the whole blocks only where the blocks holding them
-    // could move a row (narrowed down block by block, the points read last).
+    // end points, and of the points beyond the whole blocks only where the blocks holding them
+    // could move a row.
     ValueStats YStats(int64_t kBegin, int64_t kEnd) const
     {
         if (source_.y && kEnd - kBegin < kMinSummaryRun)
@@ -77,8 +74,18 @@ public:
             return ValueStats { first, last, true };
         ValueStats stats { std::min({ inner.lowest, first, last }),
             std::max({ inner.highest, first, last }), false };
-        AddPiece(kBegin, bounds.innerBegin, bounds.ends[0], stats);
-        AddPiece(bounds.innerEnd, kEnd, bounds.ends[1], stats);
+        const std::pair<int64_t, int64_t> pieces[2]
+            = { { kBegin, bounds.innerBegin }, { bounds.innerEnd, kEnd } };
+        for (int side = 0; side < 2; ++side) {
+            const auto [begin, end] = pieces[side];
+            const KrevoValueRange& block = bounds.ends[side];
+            if (begin >= end || (block.anyNaN == 0 && Within(block, stats)))
+                continue;
+            const ValueStats part
+                = source_.y ? StatsOf(source_.y + begin, end - begin) : YRange(begin, end);
+            stats = ValueStats { std::min(stats.lowest, part.lowest),
+                std::max(stats.highest, part.highest), stats.anyNaN || part.anyNaN };
+        }
         return stats;
     }
     int64_t XRangeEnd(int64_t kBegin, int64_t kEnd, double lowest, double highest) const
@@ -125,28 +132,6 @@ private:
         KrevoValueRange range {};
         source_.Range(source_.context, 1, kBegin, kEnd, &range);
         return ValueStats { range.lowest, range.highest, range.anyNaN != 0 };
-    }
-    // Points [begin, end), a piece of a block whose values are `block`, into `stats`: nothing
-    // when the block leaves the rows as they are, else the piece's own whole blocks and, the
-    // same way, the pieces beyond them.
-    void AddPiece(int64_t begin, int64_t end, const KrevoValueRange& block, ValueStats& stats) const
-    {
-        if (begin >= end || (block.anyNaN == 0 && Within(block, stats)))
-            return;
-        KrevoValueBounds bounds {};
-        if (end - begin >= kMinPieceBounds)
-            source_.Bounds(source_.context, 1, begin, end, &bounds);
-        if (bounds.innerBegin >= bounds.innerEnd || bounds.inner.anyNaN != 0) {
-            const ValueStats part
-                = source_.y ? StatsOf(source_.y + begin, end - begin) : YRange(begin, end);
-            stats = ValueStats { std::min(stats.lowest, part.lowest),
-                std::max(stats.highest, part.highest), stats.anyNaN || part.anyNaN };
-            return;
-        }
-        stats.lowest = std::min(stats.lowest, bounds.inner.lowest);
-        stats.highest = std::max(stats.highest, bounds.inner.highest);
-        AddPiece(begin, bounds.innerBegin, bounds.ends[0], stats);
-        AddPiece(bounds.innerEnd, end, bounds.ends[1], stats);
     }
     // Whether the values of `block` leave the rows of the lowest and highest of `stats` as
     // they are: rows are monotone in the values, so a value between two on the same row lies

@@ -13,12 +13,13 @@
 // Why sixteen parts and not two. A replay asks for one pixel column after the other, and what
 // bounds its time is the cache lines it misses. In a binary pyramid a column's whole blocks are
 // one or two nodes on each of about 2 log2(points / 64) levels, every one a line of its own in
-// memory; here they are one run of neighbouring nodes of one level, which the next column's run
-// continues (the hardware streams it), the levels above are small enough to stay cached, and
-// the finer level is read only around a column's ends, where the block there could move the
-// column's lowest or highest row. The nodes take 16 bytes per 64 points at the first level and
-// a sixteenth of that at each next one: about a thirtieth of the 8-byte values. Each level is
-// one ring of nodes, so that a node's address needs no other load.
+// memory. Here they are one run of neighbouring nodes of the coarsest level that fits in the
+// column, which the next column's run continues (the hardware streams it), bordered at either
+// end by at most fifteen nodes of each finer level: lines next to each other, around the
+// column's ends, where the next column reads too and which can be fetched a column ahead. The
+// levels above are small enough to stay cached. The nodes take 16 bytes per 64 points at the
+// first level and a sixteenth of that at each next one: about a thirtieth of the 8-byte
+// values. Each level is one ring of nodes, so that a node's address needs no other load.
 #pragma once
 
 #include <algorithm>
@@ -90,39 +91,26 @@ public:
     // Points [0, count) are gone; the series' point count becomes the old one less count.
     void DropFront(int64_t count);
 
-    // The values of points [begin, end), begin < end: the partial leaves read, then at each
-    // level the nodes that do not make up a whole block of the next.
+    // The values of points [begin, end), begin < end.
     template <class Values> ValueRange Range(const Values& values, int64_t begin, int64_t end) const
     {
         const int64_t a = origin_ + begin;
         const int64_t b = origin_ + end;
-        int64_t left = Above(a, kLeafShift);
-        int64_t right = b >> kLeafShift;
+        const int64_t left = Above(a, kLeafShift);
+        const int64_t right = b >> kLeafShift;
         if (left >= right)
             return Scan(values, begin, end);
         ValueRange range = Scan(values, begin, (left << kLeafShift) - origin_);
         Merge(range, Scan(values, (right << kLeafShift) - origin_, end));
-        for (size_t level = 0;; ++level) {
-            const int64_t upLeft = Above(left, kFanShift);
-            const int64_t upRight = right >> kFanShift;
-            if (upLeft >= upRight || level + 1 >= levels_.size()) {
-                TakeRun(level, left, right, range);
-                return range;
-            }
-            TakeRun(level, left, upLeft << kFanShift, range);
-            TakeRun(level, upRight << kFanShift, right, range);
-            left = upLeft;
-            right = upRight;
-        }
+        TakeLeaves(left, right, range);
+        return range;
     }
 
-    // What the pyramid knows of points [begin, end) without reading any: `inner` is the exact
-    // range of points [innerBegin, innerEnd), the whole blocks of the coarsest level that has
-    // one inside (empty, innerBegin == innerEnd, when not even a leaf is); ends[0] and ends[1]
-    // are the ranges of that level's blocks that hold the points before innerBegin and from
-    // innerEnd on (empty where there are none), with anyNaN set when such a block is not known.
-    // The points beyond the whole blocks are a piece of one block each, which the same question
-    // narrows down a level.
+    // The values of whole leaves inside [begin, end) without reading any point: `inner` is the
+    // exact range of points [innerBegin, innerEnd), the whole leaves (empty, innerBegin ==
+    // innerEnd, when none is); ends[0] and ends[1] are the ranges of the leaves that hold the
+    // points before innerBegin and from innerEnd on (empty where there are none), with anyNaN
+    // set when such a leaf is not known.
     struct Bounds {
         ValueRange inner;
         int64_t innerBegin = 0;
@@ -134,31 +122,24 @@ public:
         Bounds bounds;
         const int64_t a = origin_ + begin;
         const int64_t b = origin_ + end;
-        size_t level = 0;
-        int shift = kLeafShift;
-        if (Above(a, shift) >= b >> shift)
+        const int64_t left = Above(a, kLeafShift);
+        const int64_t right = b >> kLeafShift;
+        if (left >= right)
             return bounds;
-        while (
-            level + 1 < levels_.size() && Above(a, shift + kFanShift) < b >> (shift + kFanShift)) {
-            ++level;
-            shift += kFanShift;
-        }
-        const int64_t left = Above(a, shift);
-        const int64_t right = b >> shift;
-        bounds.innerBegin = (left << shift) - origin_;
-        bounds.innerEnd = (right << shift) - origin_;
-        TakeRun(level, left, right, bounds.inner);
+        bounds.innerBegin = (left << kLeafShift) - origin_;
+        bounds.innerEnd = (right << kLeafShift) - origin_;
         if (bounds.innerBegin != begin)
-            TakeRun(level, left - 1, left, bounds.ends[0]);
+            TakeRun(0, left - 1, left, bounds.ends[0]);
         if (bounds.innerEnd != end)
-            TakeRun(level, right, right + 1, bounds.ends[1]);
+            TakeRun(0, right, right + 1, bounds.ends[1]);
+        TakeLeaves(left, right, bounds.inner);
         return bounds;
     }
 
     // Asks the processor for what a look-up of a range ending at point `end` (< the count) and
-    // `span` points long may read beyond the run of whole blocks (which the hardware streams):
-    // around the end, the finer nodes of the coarsest block and the leaf's points (from `zero`),
-    // which it reads when the blocks leave a row undecided.
+    // `span` points long reads beyond the run of coarsest blocks (which the hardware streams):
+    // around the end, the finer nodes inside the coarser blocks, and the leaf's points (from
+    // `zero`), which it reads when the leaf leaves a row undecided.
     void Prefetch(const double* zero, int64_t end, int64_t span) const
     {
         const int64_t b = origin_ + end;
@@ -291,6 +272,24 @@ private:
         if (at >= nodes.ring.size())
             at -= nodes.ring.size();
         return &nodes.ring[at];
+    }
+    // Leaves [left, right) into `range`: at each level the nodes that do not make up a whole
+    // block of the next (a run of at most fifteen at either end), then the run of the level
+    // above which they border.
+    void TakeLeaves(int64_t left, int64_t right, ValueRange& range) const
+    {
+        for (size_t level = 0;; ++level) {
+            const int64_t upLeft = Above(left, kFanShift);
+            const int64_t upRight = right >> kFanShift;
+            if (upLeft >= upRight || level + 1 >= levels_.size()) {
+                TakeRun(level, left, right, range);
+                return;
+            }
+            TakeRun(level, left, upLeft << kFanShift, range);
+            TakeRun(level, upRight << kFanShift, right, range);
+            left = upLeft;
+            right = upRight;
+        }
     }
     // Nodes [lo, hi) of a level into `range`. A node the series holds wholly always exists; a
     // missing one (which would be a bookkeeping fault) is taken as unknown, which only sends
