@@ -40,19 +40,6 @@ TEST_F(PixmapTest, ZeroSidesClipEverythingAndRefusedSizesAreInvalid)
     }
 }
 
-TEST_F(PixmapTest, CopiesAndMovesOwnTheirPixels)
-{
-    Pixmap original(5, 4, 0x000033);
-    const Pixmap copy = original;
-    EXPECT_NE(copy.Dc(), original.Dc());
-    SetPixel(original.Dc(), 1, 1, 0x00FFFFFF);
-    EXPECT_EQ(copy.At(1, 1), 0x000033u);
-    EXPECT_NE(copy, original);
-    Pixmap moved = std::move(original);
-    EXPECT_FALSE(original.Valid()); // NOLINT(bugprone-use-after-move): moved-from is invalid
-    EXPECT_EQ(moved.At(1, 1), 0x00FFFFFFu);
-}
-
 TEST_F(PixmapTest, CropsAreClippedToTheView)
 {
     const Pixmap box(10, 8);

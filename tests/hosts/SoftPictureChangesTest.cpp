@@ -62,8 +62,6 @@ void DrawSomething(gdi::HDC dc, std::mt19937& random)
     gdi::DeleteObject(brush);
 }
 
-gdi::Pixmap Screen(const SoftPicture& picture) { return gdi::Pixmap(picture.ScreenView()); }
-
 bool Covered(const std::vector<PixelRect>& rects, int32_t x, int32_t y)
 {
     for (const PixelRect& r : rects)
@@ -72,46 +70,89 @@ bool Covered(const std::vector<PixelRect>& rects, int32_t x, int32_t y)
     return false;
 }
 
+// What a host shows: the screen, or for a picture shown directly its image, except where
+// something drew on the screen alone.
+gdi::Pixmap Shown(SoftPicture& picture)
+{
+    if (!picture.ShowImageDirectly())
+        return gdi::Pixmap(picture.ScreenView());
+    gdi::Pixmap shown(picture.ImageView());
+    const std::vector<PixelRect> screenOnly = picture.ScreenOnlyAreas();
+    const gdi::PixelView screen = picture.ScreenView();
+    for (int32_t y = 0; y < side; ++y)
+        for (int32_t x = 0; x < side; ++x)
+            if (Covered(screenOnly, x, y))
+                shown.View().Row(y)[x] = screen.Row(y)[x];
+    return shown;
+}
+
+// Two pictures take the same calls, one shown from its screen and one shown directly. Each
+// must report every change of what it shows, and they must show the same whenever nothing was
+// drawn on the image since the last Refresh (after that the direct one shows the new drawing,
+// as a window repainted from its image does).
 TEST(SoftPictureChangesTest, RefreshOfRecordedChangesEqualsFullCopy)
 {
     const auto seed = std::random_device {}();
     std::printf("seed %u\n", seed);
-    std::mt19937 random(seed);
-    SoftPicture picture;
-    picture.Move(0, 0, (side + 4) * 15.0f, (side + 4) * 15.0f);
-    int notifications = 0;
-    picture.SetScreenChanged([&] { ++notifications; });
-    gdi::Pixmap presented = Screen(picture);
-    picture.TakeScreenChanges();
+    std::mt19937 choices(seed);
+    SoftPicture pictures[2];
+    std::mt19937 drawing[2] = { std::mt19937(seed + 1), std::mt19937(seed + 1) };
+    gdi::Pixmap presented[2];
+    int notifications[2] = {};
+    for (int which = 0; which < 2; ++which) {
+        SoftPicture& picture = pictures[which];
+        picture.ShowImageDirectly(which == 1);
+        picture.Move(0, 0, (side + 4) * 15.0f, (side + 4) * 15.0f);
+        picture.SetScreenChanged([&notifications, which] { ++notifications[which]; });
+        presented[which] = Shown(picture);
+        picture.TakeScreenChanges();
+    }
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round);
-        // Draw on the image and on the screen alone, in random order, then refresh.
+        // Draw on the image and on the screen alone, in random order, then maybe refresh.
+        bool imageDrawn = false;
         for (int call = 0; call < 1 + round % 5; ++call) {
-            picture.AutoRedraw(random() % 3 != 0);
-            DrawSomething(picture.hDC(), random);
+            const bool autoRedraw = choices() % 3 != 0;
+            imageDrawn = imageDrawn || autoRedraw;
+            for (int which = 0; which < 2; ++which) {
+                pictures[which].AutoRedraw(autoRedraw);
+                DrawSomething(pictures[which].hDC(), drawing[which]);
+            }
         }
-        if (round % 3 == 0) {
-            // The host presents screen drawing made without a refresh too.
-            picture.AutoRedraw(false);
-            DrawSomething(picture.hDC(), random);
-        } else {
-            const int before = notifications;
+        const bool refresh = round % 3 != 0;
+        for (int which = 0; which < 2; ++which) {
+            SoftPicture& picture = pictures[which];
+            if (!refresh) {
+                // The host presents screen drawing made without a refresh too.
+                picture.AutoRedraw(false);
+                DrawSomething(picture.hDC(), drawing[which]);
+                continue;
+            }
+            const int before = notifications[which];
             picture.Refresh();
-            ASSERT_EQ(notifications, before + 1);
+            ASSERT_EQ(notifications[which], before + 1);
             for (int32_t y = 0; y < side; ++y)
                 for (int32_t x = 0; x < side; ++x) {
                     ASSERT_EQ(picture.ScreenPixel(x, y), picture.ImagePixel(x, y))
-                        << "at " << x << ", " << y;
+                        << "at " << x << ", " << y << " of picture " << which;
                 }
         }
-        const gdi::Pixmap screen = Screen(picture);
-        const std::vector<PixelRect> changes = picture.TakeScreenChanges();
-        for (int32_t y = 0; y < side; ++y)
-            for (int32_t x = 0; x < side; ++x)
-                if (screen.At(x, y) != presented.At(x, y)) {
-                    ASSERT_TRUE(Covered(changes, x, y)) << "missed " << x << ", " << y;
-                }
-        presented = screen;
+        const gdi::Pixmap shown[2] = { Shown(pictures[0]), Shown(pictures[1]) };
+        if (refresh || !imageDrawn) {
+            ASSERT_TRUE(shown[0] == shown[1]);
+        }
+        for (int which = 0; which < 2; ++which) {
+            const std::vector<PixelRect> changes = pictures[which].TakeScreenChanges();
+            // Image drawing shown directly before its Refresh is reported by that Refresh.
+            const bool reported = which == 0 || refresh || !imageDrawn;
+            for (int32_t y = 0; y < side && reported; ++y)
+                for (int32_t x = 0; x < side; ++x)
+                    if (shown[which].At(x, y) != presented[which].At(x, y)) {
+                        ASSERT_TRUE(Covered(changes, x, y))
+                            << "missed " << x << ", " << y << " of picture " << which;
+                    }
+            presented[which] = shown[which];
+        }
     }
 }
 

@@ -48,6 +48,11 @@ struct PixelRect {
 // - Refresh copies only the areas that may differ between image and screen: what GDI calls
 //   drew on either since the last copy (gdi::TrackChanges). Hosts that present the screen
 //   take the areas it changed with TakeScreenChanges and repaint just those.
+// - A host whose window keeps its own pixels can show the image itself (ShowImageDirectly):
+//   the screen is then the image, as the platform repaints a window from its retained image,
+//   except where something drew on the screen alone since the last Refresh or Cls
+//   (ScreenOnlyAreas). Refresh and Cls copy nothing; the screen's own pixels catch up with the
+//   image when they are read or its DC is handed out.
 // - A fresh picture: 0 x 0 at 0, 0; AutoRedraw off; BackColor 0x8000000F, ForeColor
 //   0x80000012; Appearance 1; MousePointer 0; Enabled; no tooltip.
 // - Raises 7 when the GDI refuses the bitmaps.
@@ -65,7 +70,13 @@ public:
     void AutoRedraw(bool value) override { autoRedraw_ = value; }
     void Cls() override;
     void Refresh() override;
-    gdi::HDC hDC() const override { return autoRedraw_ ? image_.Dc() : screen_.Dc(); }
+    gdi::HDC hDC() const override
+    {
+        if (autoRedraw_)
+            return image_.Dc();
+        CatchUpScreen();
+        return screen_.Dc();
+    }
 
     OleColor BackColor() const override { return backColor_; }
     void BackColor(OleColor value) override;
@@ -101,7 +112,11 @@ public:
     // For hosts: pixels (0x00BBGGRR) in drawing coordinates, border excluded; CLR_INVALID
     // outside the inner area.
     uint32_t ImagePixel(int32_t x, int32_t y) const { return image_.At(x, y); }
-    uint32_t ScreenPixel(int32_t x, int32_t y) const { return screen_.At(x, y); }
+    uint32_t ScreenPixel(int32_t x, int32_t y) const
+    {
+        CatchUpScreen();
+        return screen_.At(x, y);
+    }
     // The retained image, ScaleWidth x ScaleHeight, borrowed until the next change of size.
     gdi::PixelView ImageView() const { return image_.View(); }
     // The retained image, copied.
@@ -115,7 +130,17 @@ public:
     PixelBounds OuterPixels() const { return outer_; }
     // The screen's pixels in place (inner area, border excluded), valid until the next change
     // of the inner size.
-    gdi::PixelView ScreenView() const { return screen_.View(); }
+    gdi::PixelView ScreenView() const
+    {
+        CatchUpScreen();
+        return screen_.View();
+    }
+    // Off by default. On, the host paints ImageView() and, over ScreenOnlyAreas(), ScreenView():
+    // a pointer move or a redraw then costs no copy of the image to the screen.
+    void ShowImageDirectly(bool value);
+    bool ShowImageDirectly() const { return direct_; }
+    // Areas (drawing coordinates) drawn on the screen alone since the last Refresh or Cls.
+    std::vector<PixelRect> ScreenOnlyAreas();
     // The areas of the screen (drawing coordinates) changed since the last call: copied by
     // Refresh or Cls, drawn on it directly, or all of it after a new size or back colour.
     std::vector<PixelRect> TakeScreenChanges();
@@ -139,6 +164,10 @@ private:
     // Moves what GDI calls drew on the screen into the two lists that care about it.
     void CollectScreenDrawing();
     void NotifyScreenChanged() const;
+    // Marks `rect` of the screen as showing the image: copied now, or later when direct_.
+    void ShowImageIn(const PixelRect& rect);
+    // Copies the image to the screen where the screen's pixels lag behind it.
+    void CatchUpScreen() const;
     // The border and screen with the outer top-left corner at (left, top) of `into`, within
     // `area` of `into`.
     void Paint(gdi::PixelView into, int32_t left, int32_t top, const gdi::RECT& area) const;
@@ -162,6 +191,9 @@ private:
     // Areas of the screen changed since the host last took them; everything while wholeDue_.
     std::vector<PixelRect> unpresented_;
     bool wholeDue_ = true;
+    // While the host shows the image directly: areas where the screen's pixels lag the image.
+    bool direct_ = false;
+    mutable std::vector<PixelRect> lagging_;
     std::function<void()> screenChanged_;
 };
 

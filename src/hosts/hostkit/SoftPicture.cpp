@@ -132,16 +132,50 @@ void SoftPicture::Refresh()
     stale.insert(stale.end(), divergent_.begin(), divergent_.end());
     divergent_.clear();
     for (const PixelRect& rect : stale) {
-        CopyRect(image_, screen_, rect);
+        ShowImageIn(rect);
         if (!wholeDue_)
             AddRect(unpresented_, rect);
     }
     NotifyScreenChanged();
 }
 
+void SoftPicture::ShowImageIn(const PixelRect& rect)
+{
+    if (!direct_) {
+        CopyRect(image_, screen_, rect);
+        return;
+    }
+    // Once the whole screen lags, further areas add nothing.
+    const PixelRect whole { 0, 0, image_.Width(), image_.Height() };
+    if (rect == whole)
+        lagging_.assign(1, whole);
+    else if (lagging_.size() != 1 || lagging_.front() != whole)
+        AddRect(lagging_, rect);
+}
+
+void SoftPicture::CatchUpScreen() const
+{
+    for (const PixelRect& rect : lagging_)
+        CopyRect(image_, screen_, rect);
+    lagging_.clear();
+}
+
+void SoftPicture::ShowImageDirectly(bool value)
+{
+    if (!value)
+        CatchUpScreen();
+    direct_ = value;
+}
+
+std::vector<PixelRect> SoftPicture::ScreenOnlyAreas()
+{
+    CollectScreenDrawing();
+    return divergent_;
+}
+
 void SoftPicture::ShowWholeImage()
 {
-    gdi::CopyPixels(image_.View(), screen_.View());
+    ShowImageIn(PixelRect { 0, 0, image_.Width(), image_.Height() });
     TakeChanges(image_);
     TakeChanges(screen_);
     divergent_.clear();
@@ -305,6 +339,7 @@ float SoftPicture::TextHeight(std::string_view text) const
 
 gdi::Pixmap SoftPicture::ScreenCopy() const
 {
+    CatchUpScreen();
     gdi::Pixmap result(outer_.width, outer_.height);
     if (!result.Valid())
         throw Error(errOutOfMemory, "Out of memory");
@@ -314,6 +349,7 @@ gdi::Pixmap SoftPicture::ScreenCopy() const
 
 void SoftPicture::PaintScreen(gdi::PixelView window, const gdi::RECT& area) const
 {
+    CatchUpScreen();
     Paint(window, outer_.left, outer_.top, area);
 }
 

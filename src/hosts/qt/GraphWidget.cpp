@@ -47,30 +47,13 @@ void PaintBorder(QPainter& painter, const hostkit::SoftPicture& picture)
     }
 }
 
-// How many of the region's pixels lie in `rect`.
-qint64 PixelsWithin(const QRegion& region, const QRect& rect)
+// Pixels go straight into the backing store. Painters BlitToRaster declines (a device pixel
+// ratio of 2, a printer) take them as they stand: on a little-endian machine 0x00BBGGRR words
+// are the bytes R, G, B, X of Format_RGBX8888, which QPainter converts.
+void PaintPixels(
+    QPainter& painter, const gdi::PixelView& view, const QRect& inner, const QRegion& region)
 {
-    qint64 pixels = 0;
-    for (const QRect& part : region) {
-        const QRect inside = part & rect;
-        pixels += qint64 { inside.width() } * inside.height();
-    }
-    return pixels;
-}
-
-// Small changes of the screen go straight into the backing store. Large ones, and painters
-// BlitToRaster declines (a device pixel ratio of 2), take the pixels as they stand: on a
-// little-endian machine 0x00BBGGRR words are the bytes R, G, B, X of Format_RGBX8888, which
-// QPainter converts on Qt's thread pool.
-void PaintPicture(QPainter& painter, const hostkit::SoftPicture& picture, const QRegion& region)
-{
-    const QRect inner = InnerRect(picture);
-    if (!inner.contains(region.boundingRect()))
-        PaintBorder(painter, picture);
-    const gdi::PixelView view = picture.ScreenView();
-    if (view.pixels == nullptr || inner.isEmpty()
-        || (PixelsWithin(region, inner) <= directPixels
-            && BlitToRaster(painter, view, inner.topLeft(), region)))
+    if (region.isEmpty() || BlitToRaster(painter, view, inner.topLeft(), region))
         return;
     const QImage image(reinterpret_cast<const uchar*>(view.pixels), view.width, view.height,
         static_cast<qsizetype>(view.stride) * 4, QImage::Format_RGBX8888);
@@ -79,6 +62,27 @@ void PaintPicture(QPainter& painter, const hostkit::SoftPicture& picture, const 
         if (!part.isEmpty())
             painter.drawImage(part, image, part.translated(-inner.topLeft()));
     }
+}
+
+// The window keeps what it showed, so the picture's screen is its retained image, except where
+// something drew on the screen alone.
+void PaintPicture(QPainter& painter, hostkit::SoftPicture& picture, const QRegion& region)
+{
+    const QRect inner = InnerRect(picture);
+    if (!inner.contains(region.boundingRect()))
+        PaintBorder(painter, picture);
+    if (picture.ImageView().pixels == nullptr || inner.isEmpty())
+        return;
+    QRegion screenOnly;
+    for (const hostkit::PixelRect& r : picture.ScreenOnlyAreas())
+        screenOnly += QRect(
+            inner.left() + r.left, inner.top() + r.top, r.right - r.left, r.bottom - r.top);
+    if (screenOnly.isEmpty()) {
+        PaintPixels(painter, picture.ImageView(), inner, region);
+        return;
+    }
+    PaintPixels(painter, picture.ImageView(), inner, region - screenOnly);
+    PaintPixels(painter, picture.ScreenView(), inner, region & screenOnly);
 }
 
 } // namespace
@@ -93,7 +97,7 @@ QRect InnerRect(const hostkit::SoftPicture& picture)
 {
     const hostkit::PixelBounds at = picture.OuterPixels();
     const int32_t border = picture.BorderPixels();
-    const gdi::PixelView view = picture.ScreenView();
+    const gdi::PixelView view = picture.ImageView();
     return QRect(at.left + border, at.top + border, view.width, view.height);
 }
 
@@ -158,8 +162,10 @@ GraphWidget::GraphWidget(QWidget* parent)
     parts_->graph.SetEventSink(parts_->events.get());
     parts_->graph.InitProperties();
     parts_->graph.Resize();
-    for (hostkit::SoftPicture* picture : { &parts_->frame, &parts_->inside })
+    for (hostkit::SoftPicture* picture : { &parts_->frame, &parts_->inside }) {
+        picture->ShowImageDirectly(true);
         picture->SetScreenChanged([this] { present(); });
+    }
     parts_->boundsSeen = { graph().XMin(), graph().XMax(), graph().YMin(), graph().YMax() };
     parts_->stateSeen = graph().ZoomState();
 }

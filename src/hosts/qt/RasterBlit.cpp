@@ -5,6 +5,11 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
+#include <type_traits>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace vantrel::qt {
 
@@ -23,11 +28,40 @@ struct KeepOrder {
     static uint32_t Pixel(uint32_t v) { return v | 0xFF000000u; }
 };
 
+#if defined(__x86_64__)
+// A full redraw converts two million pixels; four bit operations per pixel at SSE2's width are
+// more instructions than the memory takes to deliver, a byte shuffle of eight pixels is one.
+__attribute__((target("avx2"))) void SwapRowAvx2(const uint32_t* from, uint32_t* to, int32_t width)
+{
+    const __m256i order = _mm256_setr_epi8(2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15, 2,
+        1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
+    const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    int32_t x = 0;
+    for (; x + 8 <= width; x += 8) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + x),
+            _mm256_or_si256(_mm256_shuffle_epi8(v, order), alpha));
+    }
+    for (; x < width; ++x)
+        to[x] = SwapRedBlue::Pixel(from[x]);
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2") != 0;
+    return has;
+}
+#else
+void SwapRowAvx2(const uint32_t*, uint32_t*, int32_t) { }
+bool HasAvx2() { return false; }
+#endif
+
 // Inlined whole, since the strips of a selection's lines are a thousand rows of one pixel.
 template <class Convert>
 void CopyRects(const gdi::PixelView& pixels, const QPoint& start, const QRegion& area,
     const QRect& bounds, uchar* bits, qsizetype bytesPerLine)
 {
+    const bool wide = HasAvx2();
     for (const QRect& part : area) {
         const QRect rect = part & bounds;
         const int32_t width = rect.width();
@@ -35,6 +69,12 @@ void CopyRects(const gdi::PixelView& pixels, const QPoint& start, const QRegion&
             const uint32_t* __restrict from = pixels.Row(y - start.y()) + (rect.left() - start.x());
             uint32_t* __restrict to
                 = reinterpret_cast<uint32_t*>(bits + y * bytesPerLine) + rect.left();
+            if constexpr (std::is_same_v<Convert, SwapRedBlue>) {
+                if (width >= 16 && wide) {
+                    SwapRowAvx2(from, to, width);
+                    continue;
+                }
+            }
             for (int32_t x = 0; x < width; ++x)
                 to[x] = Convert::Pixel(from[x]);
         }

@@ -17,10 +17,8 @@ namespace vantrel::qt {
 //
 // QPainter::drawImage cannot do this cheaply: our pixels are never in the backing store's
 // order, so it converts them span by span, and a dirty region of thin strips (a selection's
-// lines) is a thousand one-pixel spans, which it hands out to a thread pool.
-// Up to this many pixels the copy above is cheaper for the painting thread; beyond it QPainter's
-// conversion, spread over Qt's thread pool, finishes sooner.
-constexpr qint64 directPixels = 256 * 256;
+// lines) is a thousand one-pixel spans, which it hands out to a thread pool. A whole window is
+// converted here with byte shuffles, in less time than QPainter takes to start its threads.
 
 bool BlitToRaster(
     QPainter& painter, const gdi::PixelView& pixels, const QPoint& origin, const QRegion& region);

@@ -13,19 +13,13 @@ using vantrel::testing::SitedGraph;
 
 namespace {
 
-// Every persisted property at its default: a bag that leaves out defaults stores nothing. Of the
-// 48 properties the two axis types notify nothing.
+// Every persisted property at its default: a bag that leaves out defaults stores nothing.
 TEST(OrvGraphProperties, InitPropertiesAppliesDefaultsThroughTheSetters)
 {
     SitedGraph s;
     s.graph.InitProperties();
     EXPECT_TRUE(PersistedEntries(s.graph).empty());
     EXPECT_FALSE(s.graph.Scaled() || s.graph.CurrentData());
-    const auto& changes = s.container.PropertyChanges();
-    EXPECT_EQ(changes.size(), 46u);
-    EXPECT_EQ(std::count(changes.begin(), changes.end(), "XAxisType")
-            + std::count(changes.begin(), changes.end(), "YAxisType"),
-        0);
 }
 
 // Calls that must change no property and notify nothing: refused silently (error 0) or with
@@ -76,18 +70,6 @@ TEST(OrvGraphProperties, BoundaryValuesAreStoredAndNotifiedEvenWhenUnchanged)
     const std::vector<std::string> expected { "DrawWidth", "CubicFitInterval", "CubicFitInterval",
         "CircleRadius", "XGridLines" };
     EXPECT_EQ(s.container.PropertyChanges(), expected);
-}
-
-TEST(OrvGraphProperties, BackColorErasesItsPictureInTheNewColour)
-{
-    SitedGraph s;
-    s.Init();
-    s.graph.InsideBackColor(0x00FF00);
-    s.graph.FrameBackColor(0x0000FF);
-    EXPECT_EQ(std::tuple(s.inside.ImagePixel(10, 10), s.inside.ScreenPixel(10, 10),
-                  s.frame.ImagePixel(5, 5)),
-        std::tuple(0x00FF00u, 0x00FF00u, 0x0000FFu));
-    EXPECT_FALSE(s.inside.AutoRedraw() || s.frame.AutoRedraw());
 }
 
 // Fault found by the call-sequence fuzzer: a margin whose sum with its opposite overflows raised

@@ -126,15 +126,4 @@ TEST(XYItem_Data, PlottableOnlyWhenTheArraysHoldLengthPointsFromElementZero)
     }
 }
 
-// The item holds its own copy of the host's array, read back as a copy too.
-TEST(Items, ArraysAreCopiesOfTheValue)
-{
-    DoubleArray x({ 1, 2, 3 }, -1);
-    XYItem_Data d;
-    d.SetArrays(x, Filled(3, -1), 3);
-    x(-1) = 100;
-    d.XArray()(0) = 200;
-    EXPECT_EQ(d.XArray(), DoubleArray({ 1, 2, 3 }, -1));
-}
-
 } // namespace
