@@ -65,9 +65,6 @@ typedef struct KrevoSeriesSource {
     // Block bounds of points [begin, end), begin < end; may be null.
     void (*Bounds)(
         void* context, int32_t axis, int64_t begin, int64_t end, KrevoValueBounds* bounds);
-    // The library will soon ask for the bounds of about [begin, end) (the next column): a
-    // chance to fetch what that will read. May be null; end may lie beyond the count.
-    void (*Ahead)(void* context, int32_t axis, int64_t begin, int64_t end);
     // 1 when x is given and x[k] <= x[k + 1] for every k (no NaN): column ends are then found by
     // searching x.
     int32_t xSorted;

@@ -61,8 +61,6 @@ public:
             return StatsOf(source_.y + kBegin, kEnd - kBegin);
         if (!source_.Bounds)
             return YRange(kBegin, kEnd);
-        if (source_.Ahead)
-            source_.Ahead(source_.context, 1, kEnd, kEnd + (kEnd - kBegin));
         KrevoValueBounds bounds {};
         source_.Bounds(source_.context, 1, kBegin, kEnd, &bounds);
         const KrevoValueRange& inner = bounds.inner;

@@ -67,7 +67,14 @@ void SourceBounds(void* context, int32_t axis, int64_t begin, int64_t end, Krevo
 {
     const auto& source = *static_cast<const SummarySource*>(context);
     try {
-        const model::MinMaxPyramid::Bounds found = source.Pyramid(axis).BlockBounds(begin, end);
+        const model::MinMaxPyramid& pyramid = source.Pyramid(axis);
+        // The library asks column after column: fetch what the next column of the same length
+        // will read (its nodes, and the points around its end: its last point, and those it may
+        // have to read beyond its whole blocks), so that it does not wait for memory then.
+        const int64_t next = end + (end - begin);
+        if (next < source.item->Length())
+            pyramid.Prefetch(source.arrays[axis].zero, next, end - begin);
+        const model::MinMaxPyramid::Bounds found = pyramid.BlockBounds(begin, end);
         const auto krevoRange = [](const model::ValueRange& range) {
             return KrevoValueRange { range.lowest, range.highest, range.anyNaN ? 1 : 0 };
         };
@@ -76,17 +83,6 @@ void SourceBounds(void* context, int32_t axis, int64_t begin, int64_t end, Krevo
     } catch (const std::exception&) {
         *bounds = KrevoValueBounds {};
     }
-}
-
-// The library asks column after column: fetch what the next column will read beyond its run of
-// whole blocks (the finer nodes and the points around its end, which it reads when the blocks
-// leave a row undecided), so that it does not wait for memory then. Only a pyramid already
-// built is asked: a hint must not build one.
-void SourceAhead(void* context, int32_t axis, int64_t begin, int64_t end)
-{
-    const auto& source = *static_cast<const SummarySource*>(context);
-    if (source.pyramids[axis] && begin < end && end < source.item->Length())
-        source.pyramids[axis]->Prefetch(source.arrays[axis].zero, end, end - begin);
 }
 
 int64_t SourceRangeEnd(
@@ -133,7 +129,6 @@ bool PlotSummarised(platform::PictureSurface& plot, const Ref<GraphData>& data,
         krevoSource.Range = SourceRange;
         krevoSource.RangeEnd = SourceRangeEnd;
         krevoSource.Bounds = SourceBounds;
-        krevoSource.Ahead = SourceAhead;
         krevoSource.xSorted
             = krevoSource.x && XY.Summary().XSorted(source.arrays[0].zero, XY.Length()) ? 1 : 0;
 
