@@ -40,6 +40,9 @@ public:
             return Loose("Clear", [this] { g_.Clear(in_.Flag()); });
         case 3:
             return Atomic("DrawY", [this] {
+                // On a graph not yet formatted a series draws the frame first, and the frame's
+                // axis text may stop part way with 6, as a redraw does (see ZoomUser).
+                mayStopPartWay_ = !g_.Formatted();
                 const auto type = GraphType();
                 const double start = in_.Double(), step = in_.Double();
                 const DoubleArray y = Array();
@@ -49,6 +52,7 @@ public:
             });
         case 4:
             return Atomic("DrawXY", [this] {
+                mayStopPartWay_ = !g_.Formatted();
                 const auto type = GraphType();
                 const DoubleArray x = Array();
                 const DoubleArray y = Array();
