@@ -162,7 +162,8 @@ void GraphWidget::showReadout(const QPoint& globalPos)
     if (parts_->snapReadout) {
         const QPoint origin = InnerRect(parts_->inside).topLeft();
         const QPoint local = mapFromGlobal(globalPos) - origin;
-        if (const std::optional<std::string> snapped = SnapText(graph(), local.x(), local.y()))
+        if (const std::optional<std::string> snapped
+            = SnapText(parts_->snapper, graph(), local.x(), local.y()))
             text = QString::fromStdString(*snapped);
     }
     if (text == parts_->tipShown && (text.isEmpty() || QToolTip::isVisible()))

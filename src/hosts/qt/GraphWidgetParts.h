@@ -2,6 +2,7 @@
 // state of input, presentation and the extensions.
 #pragma once
 
+#include "SeriesSnapper.h"
 #include "ViewMath.h"
 #include "ZoomHistory.h"
 
@@ -88,6 +89,7 @@ struct GraphWidget::Parts {
     bool panning = false;
     bool historyKeys = false;
     bool snapReadout = false;
+    SeriesSnapper snapper;
     bool spaceHeld = false;
     // A pan in progress: where it started and the bounds shown then.
     bool panActive = false;

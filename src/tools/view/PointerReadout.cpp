@@ -40,7 +40,7 @@ QString PointerReadout::textAt(double x, double y)
     try {
         const int32_t px = data->XAxis()->Design()->GetPixel(x);
         const int32_t py = data->YAxis()->Design()->GetPixel(y);
-        if (const std::optional<SnappedPoint> point = snapper_.Nearest(g, px, py))
+        if (const std::optional<qt::SnappedPoint> point = snapper_.Nearest(g, px, py))
             text += tr("      %1 [%2]: %3, %4")
                         .arg(QString::fromStdString(point->name))
                         .arg(point->index)

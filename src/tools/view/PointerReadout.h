@@ -1,9 +1,8 @@
 // The status bar's read-out: the pointer in axis units and the series point it snaps to.
 #pragma once
 
-#include "SnapPoint.h"
-
 #include <QLabel>
+#include <hosts/qt/SeriesSnapper.h>
 #include <vantrel/qt/GraphWidget.h>
 
 namespace vantrel::view {
@@ -19,7 +18,7 @@ public:
 
 private:
     qt::GraphWidget& graph_;
-    SeriesSnapper snapper_;
+    qt::SeriesSnapper snapper_;
 };
 
 } // namespace vantrel::view

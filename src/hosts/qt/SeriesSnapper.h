@@ -1,4 +1,5 @@
-// The series point nearest the pointer, for the status bar.
+// The retained series point nearest a plot pixel: the widget's snapping read-out and the
+// viewer's status bar.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 #include <unordered_map>
 #include <vantrel/OrvGraph.h>
 
-namespace vantrel::view {
+namespace vantrel::qt {
 
 struct SnappedPoint {
     std::string name;
@@ -27,10 +28,12 @@ public:
         const OrvGraph& graph, int32_t px, int32_t py, int32_t radius = 8);
 
 private:
-    // Whether an item's X never decreases, as last checked at this length and first X.
+    // Whether an item's X never decreases, as last checked at this storage, length and ends.
     struct Order {
+        const double* xs = nullptr;
         int32_t length = -1;
         double first = 0.0;
+        double last = 0.0;
         bool ascending = false;
     };
     bool Ascending(const XYItem_Data& item);
@@ -38,4 +41,4 @@ private:
     std::unordered_map<const XYItem_Data*, Order> orders_;
 };
 
-} // namespace vantrel::view
+} // namespace vantrel::qt

@@ -1,23 +1,23 @@
 // The snapping search against its slow twin: every point of every series tried, for seeded
 // random series (ascending X, interval, unsorted X) and pointer positions.
 #include <gtest/gtest.h>
+#include <hosts/qt/SeriesSnapper.h>
 #include <random>
 #include <vantrel/HeadlessHost.h>
 #include <vantrel/vantrel.h>
-#include <view/SnapPoint.h>
 
 namespace {
 
 using namespace vantrel;
 
 // The nearest point within the radius, trying them all in the search's order.
-std::optional<view::SnappedPoint> SlowNearest(const OrvGraph& graph, int32_t px, int32_t py)
+std::optional<qt::SnappedPoint> SlowNearest(const OrvGraph& graph, int32_t px, int32_t py)
 {
     const Ref<GraphData> data = graph.CurrentData();
     const AxisDesign& dx = *data->XAxis()->Design();
     const AxisDesign& dy = *data->YAxis()->Design();
     double best = 64.0;
-    std::optional<view::SnappedPoint> found;
+    std::optional<qt::SnappedPoint> found;
     const Ref<PanelData> panel = data->PanelList()->Item(1);
     for (int32_t i = 1; i <= panel->Count(); ++i) {
         const auto item = std::dynamic_pointer_cast<XYItem_Data>(panel->Item(i));
@@ -29,14 +29,14 @@ std::optional<view::SnappedPoint> SlowNearest(const OrvGraph& graph, int32_t px,
             const double ddy = dy.GetPixel(y) - py;
             if (ddx * ddx + ddy * ddy <= best) {
                 best = ddx * ddx + ddy * ddy;
-                found = view::SnappedPoint { item->Name(), k, x, y };
+                found = qt::SnappedPoint { item->Name(), k, x, y };
             }
         }
     }
     return found;
 }
 
-TEST(SnapPointTest, SameAsTryingEveryPoint)
+TEST(SeriesSnapperTest, SameAsTryingEveryPoint)
 {
     const unsigned seed = std::random_device {}();
     std::mt19937 random(seed);
@@ -63,7 +63,7 @@ TEST(SnapPointTest, SameAsTryingEveryPoint)
         HeadlessHost host(400, 300);
         host.InitNew();
         host.Graph().DrawFromSources(data, true, true);
-        view::SeriesSnapper snapper;
+        qt::SeriesSnapper snapper;
         for (int probe = 0; probe < 200; ++probe) {
             const auto px = static_cast<int32_t>(random() % 420) - 10;
             const auto py = static_cast<int32_t>(random() % 320) - 10;

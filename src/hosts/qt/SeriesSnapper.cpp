@@ -1,11 +1,11 @@
 // The nearest-point search in plot pixels, through the current data's axis designs.
-#include "SnapPoint.h"
+#include "SeriesSnapper.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vantrel/vantrel.h>
 
-namespace vantrel::view {
+namespace vantrel::qt {
 
 namespace {
 
@@ -42,9 +42,9 @@ bool SeriesSnapper::Ascending(const XYItem_Data& item)
     const double* xs = item.XView().zero;
     const int32_t n = item.Length();
     Order& order = orders_[&item];
-    if (order.length == n && order.first == xs[0])
+    if (order.xs == xs && order.length == n && order.first == xs[0] && order.last == xs[n - 1])
         return order.ascending;
-    order = { n, xs[0], std::is_sorted(xs, xs + n) };
+    order = { xs, n, xs[0], xs[n - 1], std::is_sorted(xs, xs + n) };
     return order.ascending;
 }
 
@@ -103,4 +103,4 @@ std::optional<SnappedPoint> SeriesSnapper::Nearest(
     return search.found;
 }
 
-} // namespace vantrel::view
+} // namespace vantrel::qt
